@@ -1,0 +1,113 @@
+#include "app.h"
+
+#include "initialfolder.h"
+#include "mainwindow.h"
+#include "windowcatalog.h"
+#include "platform/error.h"
+
+#include <QApplication>
+#include <QDir>
+
+App::App(QObject* parent)
+    : QObject(parent)
+{
+}
+
+App::~App()
+{
+    for (const QPointer<OstraleWindow>& window : std::as_const(m_windows))
+        if (window && window != m_main)
+            delete window.data();
+    delete m_main;
+}
+
+MessageBox::Answer App::say(const QString& text, MessageBox::Buttons buttons, const QString& title)
+{
+    return m_messages.show(text, buttons, title);
+}
+
+void App::setTestMode(bool testMode)
+{
+    m_testMode = testMode;
+    m_messages.setRecording(testMode);
+    m_fileDialog.setRecording(testMode);
+    m_programs.setRecording(testMode);
+    m_help.setRecording(testMode);
+    m_printer.setForcePdf(testMode);
+}
+
+void App::start()
+{
+    runHandler([] { InitialFolder::layDownIfNew(QDir::currentPath()); });
+    m_main = new MainWindow(*this);
+    m_windows.insert(m_main->objectName(), m_main);
+    m_messages.setParentWindow(m_main);
+    m_fileDialog.setParentWindow(m_main);
+    m_main->load();
+    showWindow(m_main);
+}
+
+OstraleWindow* App::window(const QString& name)
+{
+    if (const QPointer<OstraleWindow> existing = m_windows.value(name))
+        return existing;
+    OstraleWindow* created = WindowCatalog::create(*this, name, m_main);
+    if (created) {
+        created->hide();
+        m_windows.insert(name, created);
+    }
+    return created;
+}
+
+void App::showWindow(OstraleWindow* window)
+{
+    window->show();
+    window->raise();
+    if (!m_testMode)
+        window->activateWindow();
+    setActive(window);
+    runHandler([window] { window->activate(); });
+}
+
+void App::activateWindow(OstraleWindow* window)
+{
+    if (window == m_active)
+        return;
+    setActive(window);
+    runHandler([window] { window->activate(); });
+}
+
+void App::nativeWindowActivated(OstraleWindow* window)
+{
+    if (!m_testMode)
+        activateWindow(window);
+}
+
+void App::setActive(OstraleWindow* window)
+{
+    m_active = window;
+    m_messages.setParentWindow(window);
+    m_fileDialog.setParentWindow(window);
+}
+
+void App::runHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const OstraleError& error) {
+        say(errorText(error));
+    } catch (const std::exception& error) {
+        say(QStringLiteral("Errore 0 %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+void App::quit()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    for (const QPointer<OstraleWindow>& window : std::as_const(m_windows))
+        if (window)
+            window->hide();
+    emit ended();
+}

@@ -1,0 +1,102 @@
+#include "mainwindow.h"
+
+#include "app.h"
+#include "menutree.h"
+#include "startup.h"
+#include "volunteercount.h"
+#include "ui_ostrale.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+MainWindow::MainWindow(App& app)
+    : OstraleWindow(app, QStringLiteral("ostrale"), nullptr)
+    , ui(std::make_unique<Ui::ostrale>())
+{
+    ui->setupUi(this);
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("menu"));
+    // A menu inside the window on every desktop, as the operator knows it.
+    m_menuBar->setNativeMenuBar(false);
+    layout()->setMenuBar(m_menuBar);
+    buildMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenu()
+{
+    QHash<QString, QMenu*> menus;
+    QSet<QString> parents;
+    for (const MenuItem& item : menuTree())
+        parents.insert(QString::fromLatin1(item.parent));
+
+    for (const MenuItem& item : menuTree()) {
+        const QString name = QString::fromLatin1(item.name);
+        const QString caption = QString::fromUtf8(item.caption);
+        const QString parentName = QString::fromLatin1(item.parent);
+        QMenu* parentMenu = menus.value(parentName);
+        QAction* action = nullptr;
+        if (parents.contains(name)) {
+            QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : m_menuBar->addMenu(caption);
+            menu->setObjectName(name);
+            menus.insert(name, menu);
+            action = menu->menuAction();
+        } else {
+            action = parentMenu ? parentMenu->addAction(caption) : m_menuBar->addAction(caption);
+            const auto handler = item.handler;
+            action->setEnabled(handler != nullptr);
+            if (handler)
+                connect(action, &QAction::triggered, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
+        }
+        action->setObjectName(name);
+        m_entries.insert(name, action);
+    }
+}
+
+QAction* MainWindow::menuEntry(const QString& name) const
+{
+    return m_entries.value(name);
+}
+
+void MainWindow::load()
+{
+    runStartup(app);
+}
+
+void MainWindow::activate()
+{
+    // The emergency name is asked for once, at the first activation.
+    if (app.g.primoavvio.toInt() == 0) {
+        app.g.primoavvio = QStringLiteral("1");
+        app.showWindow(app.window(QStringLiteral("emergenzaform")));
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    app.quit();
+}
+
+void MainWindow::mnassnumClicked()
+{
+    aggiornanumerovolontari(app);
+}
+
+void MainWindow::mnemergenzaClicked()
+{
+    app.showWindow(app.window(QStringLiteral("emergenzaform")));
+}
+
+void MainWindow::mnfineClicked()
+{
+    app.quit();
+}
+
+void MainWindow::mnhelpClicked()
+{
+    app.help().open();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ostralewindow.h"
+
+#include <QHash>
+#include <memory>
+
+class QAction;
+class QMenuBar;
+
+namespace Ui {
+class ostrale;
+}
+
+// The main window "Gestione anagrafica volontari di Protezione Civile": the
+// menu every operation starts from. Its load is the program's start-up.
+class MainWindow : public OstraleWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(App& app);
+    ~MainWindow() override;
+
+    void load();
+    void activate() override;
+
+    // The menu entry (a command or a submenu) of that name, or null.
+    QAction* menuEntry(const QString& name) const;
+    QMenuBar* menuBar() const { return m_menuBar; }
+
+    // Menu commands.
+    void mnassnumClicked();
+    void mnemergenzaClicked();
+    void mnfineClicked();
+    void mnhelpClicked();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+
+    std::unique_ptr<Ui::ostrale> ui;
+    QMenuBar* m_menuBar = nullptr;
+    QHash<QString, QAction*> m_entries;
+};

@@ -1,0 +1,75 @@
+#include "menutree.h"
+
+#include "mainwindow.h"
+
+const QList<MenuItem>& menuTree()
+{
+    static const QList<MenuItem> tree {
+        { "mnass", "Associazioni", "", nullptr },
+        { "mnassv", "Visualizza", "mnass", nullptr },
+        { "mnassvel", "Elenco associazioni", "mnassv", nullptr },
+        { "mnassiniz", "Numero volontari ", "mnassv", nullptr },
+        { "mnassa", "Aggiornamento", "mnass", nullptr },
+        { "mnassins", "Inserimento", "mnassa", nullptr },
+        { "mnassmod", "Modifica", "mnassa", nullptr },
+        { "mnassnum", "Agg. automatico numero volontari", "mnassa", &MainWindow::mnassnumClicked },
+        { "mnassann", "Annullamento", "mnassa", nullptr },
+        { "mnpartenza", "Partenza di associazioni", "mnass", nullptr },
+
+        { "mnvol", "Volontari", "", nullptr },
+        { "mnvolv", "Visualizza", "mnvol", nullptr },
+        { "mnvolvel", "Elenco generale volontari", "mnvolv", nullptr },
+        { "mnvolvass", "Volontari di una associazione", "mnvolv", nullptr },
+        { "mnvolvpre", "Volontari presenti", "mnvolv", nullptr },
+        { "mnvolvce", "Cerca volontari", "mnvolv", nullptr },
+        { "mnvola", "Aggiorna", "mnvol", nullptr },
+        { "mnvolainsm", "Inserimento manuale", "mnvola", nullptr },
+        { "mnvolainss", "Inserimento da storico", "mnvola", nullptr },
+        { "mninsmult", "Inserimento multiplo da storico", "mnvola", nullptr },
+        { "mnvolainsb", "Inserimento tramite codice a barre", "mnvola", nullptr },
+        { "mnvolamod", "Modifica", "mnvola", nullptr },
+        { "mnvolaann", "Annullamento", "mnvola", nullptr },
+
+        { "mnauto", "Automezzi", "", nullptr },
+        { "mnautov", "Visualizza", "mnauto", nullptr },
+        { "mnautoa", "Aggiorna", "mnauto", nullptr },
+        { "mnautoains", "Inserimento", "mnautoa", nullptr },
+        { "mnautoamod", "Modifica", "mnautoa", nullptr },
+        { "mnautoaann", "Annullamento", "mnautoa", nullptr },
+
+        { "mnspe", "Specializzazioni", "", nullptr },
+        { "mnspev", "Visualizza", "mnspe", nullptr },
+        { "mnspevel", "Elenco specializzazioni", "mnspev", nullptr },
+        { "mnspevspe", "Ricerca spesialisti", "mnspev", nullptr },
+        { "mnspea", "Aggiornamento", "mnspe", nullptr },
+
+        { "mnemergenza", "Emergenza", "", &MainWindow::mnemergenzaClicked },
+
+        { "mnpas", "Pass", "", nullptr },
+        { "mnpasst", "Stampa pass", "mnpas", nullptr },
+        { "mnpassetup", "Setup stampa pass", "mnpas", nullptr },
+
+        { "mnatt", "Attestati", "", nullptr },
+        { "mnattsass", "Stampa attestati di associazione", "mnatt", nullptr },
+        { "mnattsvol", "Stampa attestati volontari", "mnatt", nullptr },
+
+        { "mnsto", "Storico", "", nullptr },
+        { "mnstoagg", "Aggiornamento storico volontari", "mnsto", nullptr },
+        { "mnaggstotalpex", "Agg. storico da TALPEX", "mnsto", nullptr },
+
+        { "mncar", "Porta carraia", "", nullptr },
+        { "mnregcar", "Registra passaggi", "mncar", nullptr },
+        { "mnriccar", "Ricerca passaggi", "mncar", nullptr },
+
+        { "mnsalva", "Salva", "", nullptr },
+
+        { "mnripristina", "Ripristina", "", nullptr },
+        { "mnriprip", "Ripristina archivi salvati", "mnripristina", nullptr },
+        { "mnripazz", "Azzeramento archivi", "mnripristina", nullptr },
+
+        { "mncompdb", "Compatta Data Base", "", nullptr },
+        { "mnfine", "Fine", "", &MainWindow::mnfineClicked },
+        { "mnhelp", "?", "", &MainWindow::mnhelpClicked },
+    };
+    return tree;
+}

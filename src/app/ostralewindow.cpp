@@ -1,0 +1,58 @@
+#include "ostralewindow.h"
+
+#include "app.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QEvent>
+
+OstraleWindow::OstraleWindow(App& app, const QString& name, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , app(app)
+{
+    setObjectName(name);
+}
+
+void OstraleWindow::handle(const std::function<void()>& handler)
+{
+    app.runHandler(handler);
+}
+
+void OstraleWindow::watchLeave(QWidget* control)
+{
+    control->installEventFilter(this);
+}
+
+void OstraleWindow::connectClick(QWidget* button, std::function<void()> handler)
+{
+    auto* clickable = qobject_cast<QAbstractButton*>(button);
+    Q_ASSERT(clickable);
+    connect(clickable, &QAbstractButton::clicked, this, [this, handler] { handle(handler); });
+}
+
+bool OstraleWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        app.nativeWindowActivated(this);
+    return QWidget::event(event);
+}
+
+bool OstraleWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && app.followsNativeEvents()) {
+        auto* control = qobject_cast<QWidget*>(watched);
+        // A focus lost to a popup of the same control (a combo's list) or to
+        // another application is not the operator leaving the control.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (control && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            handle([this, control] { controlLeft(control); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OstraleWindow::closeEvent(QCloseEvent* event)
+{
+    // The frame button only hides the window, as "Esci" does.
+    event->ignore();
+    hide();
+}

@@ -1,0 +1,68 @@
+#include "startup.h"
+
+#include "app.h"
+#include "gate/formcar.h"
+#include "platform/error.h"
+#include "platform/textfile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QSqlQuery>
+
+const char* const privacyMessage
+    = "Archivio Storico vuoto per motivi di privacy, pertanto non sarà possibile la registrazione "
+      "da storico.Chiedere informazioni al coordinatore nazionale.";
+
+namespace {
+
+// Whether the history archive holds at least one record. Only the first row
+// is fetched, so a large archive costs no more than an empty one.
+bool historyHoldsRecords(Database& history)
+{
+    QSqlQuery query(history.handle());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select * from STOR")))
+        throw Database::translate(query.lastError(), history.fileName());
+    return query.next();
+}
+
+} // namespace
+
+void caricamotivi(App& app)
+{
+    auto* gate = app.windowAs<FormCar>(QStringLiteral("formcar"));
+    gate->cmbmot()->clear();
+    gate->cmbmot()->addItems(TextFile::readItems(app.g.filemotivi));
+}
+
+void runStartup(App& app)
+{
+    Globals& g = app.g;
+    g.storpieno = QStringLiteral("N");
+    try {
+        app.dbstor.open();
+        if (historyHoldsRecords(app.dbstor))
+            g.storpieno = QStringLiteral("S");
+        if (g.storpieno == QLatin1String("N"))
+            app.say(QString::fromUtf8(privacyMessage));
+
+        g.cartellaapp = QDir::currentPath();
+        const QString folder = g.cartellaapp + QLatin1Char('/');
+        g.fileemergenza = folder + QStringLiteral("emergenza.dat");
+        g.filespec = folder + QStringLiteral("specializzazioni.dat");
+        g.filemotivi = folder + QStringLiteral("motivazioni_carraia.txt");
+        g.filepassvol = folder + QStringLiteral("passvol.wrk");
+        g.filesetpass = folder + QStringLiteral("setpass.prm");
+        g.fileprotciv = folder + QStringLiteral("protciv02.txt");
+        g.fileprossass = QStringLiteral("prossimo_codice_associazione.txt");
+        g.fileprossvol = QStringLiteral("prossimo_codice_volontario.txt");
+        g.cartellabackup = g.cartellaapp;
+        g.primoavvio = QStringLiteral("0");
+
+        TextFile::truncate(g.filepassvol);
+        g.nomeemergenza = TextFile::readFirstLine(g.fileemergenza);
+        caricamotivi(app);
+    } catch (const OstraleError& error) {
+        app.say(errorText(error));
+    }
+}

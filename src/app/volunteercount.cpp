@@ -1,0 +1,36 @@
+#include "volunteercount.h"
+
+#include "app.h"
+#include "platform/busypointer.h"
+#include "store/scans.h"
+
+void aggiornanumerovolontari(App& app)
+{
+    Globals& g = app.g;
+    {
+        const BusyPointer busy;
+        Transaction recount(app.Data3.database());
+        g.esitoass = QStringLiteral("0");
+        for (;;) {
+            leggiass(app);
+            if (g.esitoass == QLatin1String("9"))
+                break;
+            g.contarighe = QStringLiteral("0");
+            g.denomass = app.Data3.recordset().field(QStringLiteral("DENOM"));
+            g.esitovol = QStringLiteral("0");
+            for (;;) {
+                leggivolass(app);
+                if (g.esitovol == QLatin1String("9"))
+                    break;
+                g.contarighe = QString::number(g.contarighe.toLongLong() + 1);
+            }
+            Recordset& association = app.Data3.recordset();
+            association.edit();
+            association.setField(QStringLiteral("NUMVOL"), g.contarighe);
+            association.update();
+        }
+        recount.commit();
+        app.Data3.refresh();
+    }
+    app.say(QStringLiteral("Archivio associazioni aggiornato."));
+}

@@ -1,0 +1,17 @@
+#include "formcar.h"
+
+#include "ui_formcar.h"
+
+FormCar::FormCar(App& app, QWidget* parent)
+    : OstraleWindow(app, QStringLiteral("formcar"), parent)
+    , ui(std::make_unique<Ui::formcar>())
+{
+    ui->setupUi(this);
+}
+
+FormCar::~FormCar() = default;
+
+QComboBox* FormCar::cmbmot() const
+{
+    return ui->cmbmot;
+}

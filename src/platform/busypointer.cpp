@@ -1,0 +1,37 @@
+#include "busypointer.h"
+
+#include <QApplication>
+#include <QCursor>
+
+BusyPointer::BusyPointer()
+{
+    if (qApp) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_set = true;
+    }
+}
+
+BusyPointer::~BusyPointer()
+{
+    if (m_set && QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+bool BusyPointer::isBusy()
+{
+    return qApp && QApplication::overrideCursor() != nullptr;
+}
+
+BusyPointer::Pause::Pause()
+{
+    while (QApplication::overrideCursor()) {
+        QApplication::restoreOverrideCursor();
+        ++m_suspended;
+    }
+}
+
+BusyPointer::Pause::~Pause()
+{
+    for (int i = 0; i < m_suspended; ++i)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}

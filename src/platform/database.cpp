@@ -1,0 +1,159 @@
+#include "database.h"
+
+#include "error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <atomic>
+
+namespace {
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter { 0 };
+    return QStringLiteral("ostrale-db-%1").arg(++counter);
+}
+
+// SQLite result codes we give their own meaning.
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADatabase = 26;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteCantOpen = 14;
+constexpr int SqliteConstraint = 19;
+
+} // namespace
+
+Database::Database(QString fileName)
+    : m_fileName(std::move(fileName)), m_connectionName(nextConnectionName())
+{
+}
+
+Database::~Database()
+{
+    close();
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName)
+        && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+void Database::open()
+{
+    const QString path = QDir::current().absoluteFilePath(m_fileName);
+    if (isOpen()) {
+        if (path == m_openPath)
+            return;
+        close(); // the current folder changed: follow the bare name
+    }
+    if (!QFileInfo(path).isFile())
+        throw DbError(DbError::FileNotFound,
+            QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open()) {
+        const DbError error = translate(db.lastError(), path);
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        throw error;
+    }
+    m_openPath = path;
+    QSqlQuery probe(db);
+    // SQLite opens lazily: reading the schema is what reveals a damaged file.
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+        const DbError error = translate(probe.lastError(), path);
+        probe = QSqlQuery();
+        close();
+        throw error;
+    }
+    // Every acknowledged change must survive a crash or a power cut. A
+    // read-only file cannot switch journal: it still reads in its own mode.
+    probe.exec(QStringLiteral("pragma journal_mode=WAL"));
+    probe.exec(QStringLiteral("pragma synchronous=FULL"));
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_openPath.clear();
+}
+
+QSqlDatabase Database::handle()
+{
+    open();
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void Database::beginTransaction()
+{
+    QSqlDatabase db = handle();
+    if (!db.transaction())
+        throw translate(db.lastError(), m_fileName);
+}
+
+void Database::commit()
+{
+    QSqlDatabase db = handle();
+    if (!db.commit())
+        throw translate(db.lastError(), m_fileName);
+}
+
+void Database::rollback()
+{
+    if (isOpen())
+        QSqlDatabase::database(m_connectionName, false).rollback();
+}
+
+DbError Database::translate(const QSqlError& error, const QString& fileName)
+{
+    const int code = error.nativeErrorCode().toInt();
+    const int primary = code & 0xff;
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (primary == SqliteConstraint && text.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
+        return DbError(DbError::DuplicateKey,
+            QStringLiteral("Le modifiche richieste alla tabella non sono state apportate perché "
+                           "creerebbero valori duplicati nell'indice o nella chiave primaria."));
+    if (primary == SqliteNotADatabase || primary == SqliteCorrupt)
+        return DbError(DbError::NotADatabase,
+            QStringLiteral("Formato di database non riconosciuto '%1'.").arg(fileName));
+    if (primary == SqliteReadOnly || primary == SqliteCantOpen)
+        return DbError(DbError::ReadOnly,
+            QStringLiteral("Impossibile aprire o scrivere il file '%1': il file è di sola "
+                           "lettura o non accessibile.")
+                .arg(fileName));
+    if (text.startsWith(QLatin1String("no such table"), Qt::CaseInsensitive))
+        return DbError(DbError::TableNotFound,
+            QStringLiteral("Impossibile trovare la tabella o la query di input '%1' nel file '%2'.")
+                .arg(text.section(QLatin1Char(':'), 1).trimmed(), fileName));
+    return DbError(DbError::EngineFailure,
+        QStringLiteral("Errore del motore di database sul file '%1': %2").arg(fileName, text));
+}
+
+Transaction::Transaction(Database& database)
+    : m_database(database)
+{
+    m_database.beginTransaction();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_database.rollback();
+}
+
+void Transaction::commit()
+{
+    m_database.commit();
+    m_done = true;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+class DbError;
+
+// One register file opened through SQLite. The file is named by its bare name
+// and found in the current folder when it is opened, as the program's files are.
+class Database
+{
+public:
+    explicit Database(QString fileName);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    QString fileName() const { return m_fileName; }
+    bool isOpen() const;
+
+    // Opens the file if it is not open yet. A missing file is error 3024, a
+    // file that is not a database 3343; the file is never created here.
+    void open();
+    void close();
+    QSqlDatabase handle();
+
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // Turns an engine failure into the numbers the program reports.
+    static DbError translate(const QSqlError& error, const QString& fileName);
+
+private:
+    QString m_fileName;
+    QString m_connectionName;
+    QString m_openPath;
+};
+
+// Commits on commit(), rolls back if left otherwise (an error thrown half-way).
+class Transaction
+{
+public:
+    explicit Transaction(Database& database);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_database;
+    bool m_done = false;
+};

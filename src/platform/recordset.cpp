@@ -1,0 +1,241 @@
+#include "recordset.h"
+
+#include "database.h"
+#include "error.h"
+
+#include <QSqlError>
+#include <QSqlField>
+
+namespace {
+
+const QString RowIdColumn = QStringLiteral("ostrale_rowid");
+
+DbError noCurrentRecord()
+{
+    return DbError(DbError::NoCurrentRecord, QStringLiteral("Nessun record corrente."));
+}
+
+} // namespace
+
+void Recordset::open(Database* database, const QString& table, const QString& sql,
+    const QVariantList& params)
+{
+    close();
+    m_database = database;
+    m_table = table;
+    m_sql = sql;
+    m_params = params;
+    execute();
+}
+
+void Recordset::close()
+{
+    m_query = QSqlQuery();
+    m_current = QSqlRecord();
+    m_position = -1;
+    m_eof = true;
+    m_currentDeleted = false;
+    m_editMode = EditMode::None;
+    m_pending.clear();
+}
+
+void Recordset::execute()
+{
+    m_query = QSqlQuery(m_database->handle());
+    m_query.setForwardOnly(true);
+    if (!m_query.prepare(m_sql))
+        throw Database::translate(m_query.lastError(), m_database->fileName());
+    for (const QVariant& param : m_params)
+        m_query.addBindValue(param);
+    if (!m_query.exec())
+        throw Database::translate(m_query.lastError(), m_database->fileName());
+    m_position = -1;
+    fetch();
+}
+
+void Recordset::fetch()
+{
+    m_currentDeleted = false;
+    m_editMode = EditMode::None;
+    m_pending.clear();
+    if (m_query.isActive() && m_query.next()) {
+        m_current = m_query.record();
+        ++m_position;
+        m_eof = false;
+    } else {
+        if (m_query.lastError().isValid())
+            throw Database::translate(m_query.lastError(), m_database->fileName());
+        m_current = QSqlRecord();
+        m_eof = true;
+        m_query.finish();
+    }
+}
+
+void Recordset::moveFirst()
+{
+    if (!m_database)
+        throw noCurrentRecord();
+    if (m_position == 0 && !m_eof && !m_currentDeleted)
+        return;
+    execute();
+}
+
+void Recordset::moveNext()
+{
+    if (m_eof)
+        throw noCurrentRecord();
+    fetch();
+}
+
+void Recordset::moveLast()
+{
+    if (!m_database)
+        throw noCurrentRecord();
+    if (m_eof)
+        execute();
+    QSqlRecord last = m_current;
+    qint64 lastPosition = m_position;
+    while (!m_eof) {
+        last = m_current;
+        lastPosition = m_position;
+        fetch();
+    }
+    if (!last.isEmpty()) {
+        m_current = last;
+        m_position = lastPosition;
+        m_eof = false;
+    }
+}
+
+QVariant Recordset::value(const QString& name) const
+{
+    if (m_editMode != EditMode::None && m_pending.contains(name.toUpper()))
+        return m_pending.value(name.toUpper());
+    if (m_editMode == EditMode::AddNew)
+        return QVariant();
+    requireCurrent();
+    const int index = m_current.indexOf(name);
+    if (index < 0)
+        throw DbError(3265, QStringLiteral("Elemento non trovato in questo insieme: '%1'.").arg(name));
+    return m_current.value(index);
+}
+
+QString Recordset::field(const QString& name) const
+{
+    const QVariant v = value(name);
+    return v.isNull() ? QString() : v.toString();
+}
+
+QStringList Recordset::fieldNames() const
+{
+    QStringList names;
+    for (int i = 0; i < m_current.count(); ++i)
+        if (m_current.fieldName(i) != RowIdColumn)
+            names << m_current.fieldName(i);
+    return names;
+}
+
+void Recordset::addNew()
+{
+    if (!m_database)
+        throw noCurrentRecord();
+    m_editMode = EditMode::AddNew;
+    m_pending.clear();
+}
+
+void Recordset::edit()
+{
+    requireCurrent();
+    m_editMode = EditMode::Edit;
+    m_pending.clear();
+}
+
+void Recordset::setField(const QString& name, const QVariant& value)
+{
+    if (m_editMode == EditMode::None)
+        throw DbError(DbError::UpdateWithoutEdit,
+            QStringLiteral("Aggiornamento o annullamento senza AddNew o Edit."));
+    m_pending.insert(name.toUpper(), value);
+}
+
+void Recordset::update()
+{
+    if (m_editMode == EditMode::None)
+        throw DbError(DbError::UpdateWithoutEdit,
+            QStringLiteral("Aggiornamento o annullamento senza AddNew o Edit."));
+    if (m_pending.isEmpty()) {
+        m_editMode = EditMode::None;
+        return;
+    }
+    QStringList columns;
+    QVariantList values;
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+        columns << QLatin1Char('"') + it.key() + QLatin1Char('"');
+        values << it.value();
+    }
+    QString sql;
+    if (m_editMode == EditMode::AddNew) {
+        QStringList marks;
+        for (int i = 0; i < columns.size(); ++i)
+            marks << QStringLiteral("?");
+        sql = QStringLiteral("insert into %1 (%2) values (%3)")
+                  .arg(m_table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    } else {
+        const int rowIdIndex = m_current.indexOf(RowIdColumn);
+        if (rowIdIndex < 0)
+            throw DbError(3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+        QStringList assignments;
+        for (const QString& column : columns)
+            assignments << column + QStringLiteral("=?");
+        sql = QStringLiteral("update %1 set %2 where rowid=?")
+                  .arg(m_table, assignments.join(QLatin1Char(',')));
+        values << m_current.value(rowIdIndex);
+    }
+    QSqlQuery write(m_database->handle());
+    if (!write.prepare(sql))
+        throw Database::translate(write.lastError(), m_database->fileName());
+    for (const QVariant& v : values)
+        write.addBindValue(v);
+    if (!write.exec())
+        throw Database::translate(write.lastError(), m_database->fileName());
+
+    if (m_editMode == EditMode::Edit) {
+        // Read the row back, so the recordset shows what the column now holds
+        // (a count typed as "0001" reads back as 1).
+        QSqlQuery reread(m_database->handle());
+        reread.prepare(QStringLiteral("select rowid as %1, * from %2 where rowid=?")
+                           .arg(RowIdColumn, m_table));
+        reread.addBindValue(m_current.value(RowIdColumn));
+        if (reread.exec() && reread.next())
+            m_current = reread.record();
+    }
+    m_editMode = EditMode::None;
+    m_pending.clear();
+}
+
+void Recordset::cancelUpdate()
+{
+    m_editMode = EditMode::None;
+    m_pending.clear();
+}
+
+void Recordset::deleteRecord()
+{
+    requireCurrent();
+    const int rowIdIndex = m_current.indexOf(RowIdColumn);
+    if (rowIdIndex < 0)
+        throw DbError(3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+    QSqlQuery write(m_database->handle());
+    write.prepare(QStringLiteral("delete from %1 where rowid=?").arg(m_table));
+    write.addBindValue(m_current.value(rowIdIndex));
+    if (!write.exec())
+        throw Database::translate(write.lastError(), m_database->fileName());
+    m_currentDeleted = true;
+    m_editMode = EditMode::None;
+}
+
+void Recordset::requireCurrent() const
+{
+    if (m_eof || m_currentDeleted || m_current.isEmpty())
+        throw noCurrentRecord();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+class App;
+class DataControl;
+class QString;
+class QVariant;
+template <typename T> class QList;
+using QVariantList = QList<QVariant>;
+
+// The record scans. Each call moves one record further on its connection and
+// reports in its status variable: "1" on the first record, "2" on a following
+// one, "9" when nothing (more) was found. The caller sets the status to "0"
+// to start a new scan, and reads or changes the current record between calls.
+
+// One step of the protocol: runs the query when the status asks for a new
+// scan, otherwise moves to the next record.
+void scanStep(DataControl& connection, QString& status, const QString& sql,
+    const QVariantList& parameters);
+
+void leggiass(App& app);     // all associations by DENOM (Data3, esitoass)
+void trovaass(App& app);     // the association named denomass (Data3, esitoass: "1" or "9")
+void leggiautoass(App& app); // vehicles of denomass by DESCR (Data6, esitoauto)
+void leggivolass(App& app);  // volunteers of denomass, "*" for all (Data4, esitovol)
+void leggivolcod(App& app);  // the volunteer with code codvolemer (Data4, esitovol)
+void leggivol(App& app);     // all volunteers by DENOM, COGNOME, NOME (Data4, esitovol)
+void leggistor(App& app);    // the whole history archive by DENOM, COGN, NOME (Data5, esitostor)

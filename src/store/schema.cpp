@@ -1,0 +1,106 @@
+#include "schema.h"
+
+#include "platform/database.h"
+#include "platform/error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+
+QStringList split(const char* fields)
+{
+    return QString::fromLatin1(fields).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+QList<RegisterFile> buildRegisterFiles()
+{
+    const QStringList assoFields = split("CODASS DENOM INDIR CAP CITTA PROV TEL FAX MAIL CAMPO "
+                                         "NVOLIN NUMVOL CFISC SPEC DATA1 DATAU RESP TELRESP NOTE3");
+    const QStringList volunteerFields
+        = split("CODVOL DENOM COGNOME NOME CAMPO TENDA SPEC DATAAR ORAAR DATAPA ORAPA");
+    const QStringList counts = split("NVOLIN NUMVOL");
+
+    QList<RegisterFile> files;
+    files << RegisterFile { QStringLiteral("assoesp.mdb"), QStringLiteral("ASSO"),
+        assoFields + split("NOTE NOTE2 NUMPROG"), counts, {}, { split("CODASS"), split("DENOM") } };
+    files << RegisterFile { QStringLiteral("voloesp.mdb"), QStringLiteral("VOLO"),
+        split("CODVOL CODASS COGN NOME INDIR CAP CITTA PROV TEL FAX MAIL SPEC CODFISC DATANA "
+              "LUOGONA PROVNA NOTE NOTE2 NOTE3"),
+        {}, {}, { split("CODASS COGN") } };
+    files << RegisterFile { QStringLiteral("asso.mdb"), QStringLiteral("ASSO"), assoFields, counts,
+        { split("DENOM"), split("CODASS") }, {} };
+    files << RegisterFile { QStringLiteral("emervol.mdb"), QStringLiteral("EMERVOL"), volunteerFields,
+        {}, { split("CODVOL") }, { split("DENOM COGNOME NOME"), split("COGNOME NOME") } };
+    files << RegisterFile { QStringLiteral("stor.mdb"), QStringLiteral("STOR"),
+        split("CODASS CODVOL DENOM COGN NOME INDIR CAP CITTA PROV TEL FAX MAIL SPEC"), {}, {},
+        { split("CODASS CODVOL"), split("DENOM COGN NOME") } };
+    files << RegisterFile { QStringLiteral("auto.mdb"), QStringLiteral("AUTO"),
+        split("CODASS DENOM DESCR STATO CAMPO DATAAR ORAAR DATAPA ORAPA NOTE"), {},
+        { split("DENOM DESCR") }, {} };
+    files << RegisterFile { QStringLiteral("pass.mdb"), QStringLiteral("PASS"), volunteerFields, {},
+        {}, {} };
+    files << RegisterFile { QStringLiteral("car.mdb"), QStringLiteral("CAR"),
+        split("CODVOL COGNOME ASSOCIAZIONE PORTA MOTIVAZIONE NOTE DATAIN ORAIN DATAOUT ORAOUT"), {},
+        {}, { split("CODVOL"), split("DATAOUT DATAIN ORAIN"), split("DATAIN DATAOUT ORAOUT") } };
+    return files;
+}
+
+} // namespace
+
+QStringList RegisterFile::createStatements() const
+{
+    QStringList columns;
+    for (const QString& field : fields)
+        columns << (numericFields.contains(field) ? field + QStringLiteral(" INTEGER")
+                                                  : field + QStringLiteral(" TEXT COLLATE NOCASE"));
+    QStringList statements;
+    statements << QStringLiteral("create table if not exists %1 (%2)")
+                      .arg(table, columns.join(QStringLiteral(", ")));
+    for (const QStringList& key : uniqueKeys)
+        statements << QStringLiteral("create unique index if not exists %1_KEY_%2 on %1 (%3)")
+                          .arg(table, key.join(QLatin1Char('_')), key.join(QStringLiteral(", ")));
+    for (const QStringList& index : indexes)
+        statements << QStringLiteral("create index if not exists %1_BY_%2 on %1 (%3)")
+                          .arg(table, index.join(QLatin1Char('_')), index.join(QStringLiteral(", ")));
+    return statements;
+}
+
+namespace Schema {
+
+const QList<RegisterFile>& registerFiles()
+{
+    static const QList<RegisterFile> files = buildRegisterFiles();
+    return files;
+}
+
+const RegisterFile* find(const QString& fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    for (const RegisterFile& file : registerFiles())
+        if (file.fileName.compare(name, Qt::CaseInsensitive) == 0)
+            return &file;
+    return nullptr;
+}
+
+void createRegister(const QString& path, const RegisterFile& file)
+{
+    const QString connection = QStringLiteral("ostrale-create-%1").arg(quintptr(&file));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (!db.open())
+            throw Database::translate(db.lastError(), path);
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("pragma journal_mode=WAL"));
+        for (const QString& statement : file.createStatements())
+            if (!query.exec(statement))
+                throw Database::translate(query.lastError(), path);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+} // namespace Schema
