@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <atomic>
+#include <optional>
 
 namespace {
 
@@ -52,28 +53,31 @@ void Database::open()
         throw DbError(DbError::FileNotFound,
             QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!db.open()) {
-        const DbError error = translate(db.lastError(), path);
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
-        throw error;
+    std::optional<DbError> failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            failure = translate(db.lastError(), path);
+        } else {
+            QSqlQuery probe(db);
+            // SQLite opens lazily: reading the schema is what reveals a damaged file.
+            if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+                failure = translate(probe.lastError(), path);
+            } else {
+                // Every acknowledged change must survive a crash or a power cut.
+                // A read-only file cannot switch journal: it still reads as it is.
+                probe.exec(QStringLiteral("pragma journal_mode=WAL"));
+                probe.exec(QStringLiteral("pragma synchronous=FULL"));
+            }
+        }
+    }
+    if (failure) {
+        close();
+        throw *failure;
     }
     m_openPath = path;
-    QSqlQuery probe(db);
-    // SQLite opens lazily: reading the schema is what reveals a damaged file.
-    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-        const DbError error = translate(probe.lastError(), path);
-        probe = QSqlQuery();
-        close();
-        throw error;
-    }
-    // Every acknowledged change must survive a crash or a power cut. A
-    // read-only file cannot switch journal: it still reads in its own mode.
-    probe.exec(QStringLiteral("pragma journal_mode=WAL"));
-    probe.exec(QStringLiteral("pragma synchronous=FULL"));
 }
 
 void Database::close()

@@ -41,6 +41,7 @@ class FileError : public OstraleError
 public:
     using OstraleError::OstraleError;
 
+    static constexpr int BadFileName = 52;
     static constexpr int FileNotFound = 53;
     static constexpr int PermissionDenied = 70;
     static constexpr int PathNotFound = 76;

@@ -15,10 +15,6 @@
 namespace {
 constexpr double TwipsPerInch = 1440.0;
 constexpr int TwipsPerPoint = 20;
-// A4 with the margins a printer driver usually keeps, for metrics asked for
-// before a job has started.
-constexpr int DefaultPageWidth = 11000;
-constexpr int DefaultPageHeight = 16000;
 } // namespace
 
 QStringList Printer::Job::texts() const
@@ -60,20 +56,30 @@ int Printer::lineHeight() const
     return int(std::lround(QFontMetricsF(currentFont()).lineSpacing()));
 }
 
+QSize Printer::pageSize() const
+{
+    if (!m_pageSize.isValid()) {
+        // The printable area of an A4 sheet on this machine's printer set-up;
+        // known before a job starts, as lists need it to break their pages.
+        QPrinter probe(QPrinter::HighResolution);
+        probe.setOutputFormat(QPrinter::PdfFormat);
+        probe.setPageSize(QPageSize(QPageSize::A4));
+        probe.setPageOrientation(QPageLayout::Portrait);
+        const QRect r = probe.pageLayout().paintRectPixels(probe.resolution());
+        m_pageSize = QSize(int(r.width() * TwipsPerInch / probe.resolution()),
+            int(r.height() * TwipsPerInch / probe.resolution()));
+    }
+    return m_pageSize;
+}
+
 int Printer::pageWidth() const
 {
-    if (!m_device)
-        return DefaultPageWidth;
-    const QRect r = m_device->pageLayout().paintRectPixels(m_device->resolution());
-    return int(r.width() * TwipsPerInch / m_device->resolution());
+    return pageSize().width();
 }
 
 int Printer::pageHeight() const
 {
-    if (!m_device)
-        return DefaultPageHeight;
-    const QRect r = m_device->pageLayout().paintRectPixels(m_device->resolution());
-    return int(r.height() * TwipsPerInch / m_device->resolution());
+    return pageSize().height();
 }
 
 QString Printer::nextPdfName() const
@@ -110,6 +116,9 @@ void Printer::beginJobIfNeeded()
         m_device.reset();
         throw OstraleError(482, QStringLiteral("Errore della stampante: impossibile iniziare la stampa."));
     }
+    const QRect area = m_device->pageLayout().paintRectPixels(m_device->resolution());
+    m_pageSize = QSize(int(area.width() * TwipsPerInch / m_device->resolution()),
+        int(area.height() * TwipsPerInch / m_device->resolution()));
     const double scale = m_device->resolution() / TwipsPerInch;
     m_painter->scale(scale, scale);
     m_job.pages = 1;

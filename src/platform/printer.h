@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -83,6 +84,7 @@ public:
 
 private:
     QFont currentFont() const;
+    QSize pageSize() const;
     void beginJobIfNeeded();
     void drawText(const QString& text);
     QString nextPdfName() const;
@@ -100,4 +102,5 @@ private:
     Job m_job;
     Job m_lastJob;
     int m_finished = 0;
+    mutable QSize m_pageSize;
 };

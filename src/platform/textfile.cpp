@@ -17,9 +17,17 @@ const char16_t windows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+FileError badName()
+{
+    return FileError(FileError::BadFileName,
+        QStringLiteral("Nome di file non valido: il percorso del file non è stato impostato."));
+}
+
 FileError openError(const QFile& file)
 {
     const QString path = file.fileName();
+    if (path.isEmpty())
+        return badName();
     if (!QFileInfo::exists(path)) {
         if (!QFileInfo(path).absoluteDir().exists())
             return FileError(FileError::PathNotFound,
@@ -33,6 +41,8 @@ FileError openError(const QFile& file)
 
 FileError writeError(const QString& path)
 {
+    if (path.isEmpty())
+        return badName();
     if (!QFileInfo(path).absoluteDir().exists())
         return FileError(FileError::PathNotFound,
             QStringLiteral("Impossibile trovare il percorso '%1'.").arg(path));
@@ -42,6 +52,8 @@ FileError writeError(const QString& path)
 
 QByteArray readBytes(const QString& path)
 {
+    if (path.isEmpty())
+        throw badName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw openError(file);
@@ -187,6 +199,8 @@ QStringList readItems(const QString& path)
 
 void writeLines(const QString& path, const QStringList& lines)
 {
+    if (path.isEmpty())
+        throw badName();
     QSaveFile file(path);
     // A read-only file stays read-only: the rename must not get round it.
     if (QFileInfo(path).exists() && !QFileInfo(path).isWritable())

@@ -1,0 +1,99 @@
+// The printing surface: what a job records, text columns, pages that break by
+// themselves, and the PDF a job becomes on a machine with no printer.
+#include "platform/printer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPrinter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void jobRecordsTextsAndWritesPdf();
+    void columnsAreCharacterWidths();
+    void longListBreaksPages();
+    void nothingDrawnIsNoJob();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestPrinter::jobRecordsTextsAndWritesPdf()
+{
+    Printer printer;
+    printer.setForcePdf(true);
+    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    printer.setFontName(QStringLiteral("courier new"));
+    printer.setFontSize(12);
+    printer.printLine(QStringLiteral(" ELENCO ASSOCIAZIONI SISMA"));
+    printer.printLine(QStringLiteral("     "));
+    printer.fillBox(100, 100, 120, 550, Qt::black);
+    printer.endDoc();
+    QCOMPARE(printer.finishedJobs(), 1);
+    QCOMPARE(printer.lastJob().texts(), (QStringList { " ELENCO ASSOCIAZIONI SISMA", "     " }));
+    QCOMPARE(printer.lastJob().pages, 1);
+    const QString pdf = printer.lastJob().pdfFile;
+    QVERIFY(pdf.startsWith(m_dir.filePath(QStringLiteral("stampe"))));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+}
+
+void TestPrinter::columnsAreCharacterWidths()
+{
+    Printer printer;
+    printer.setForcePdf(true);
+    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    printer.setFontName(QStringLiteral("courier new"));
+    printer.setFontSize(12);
+    const int width = printer.textWidth(QStringLiteral("0"));
+    // A fixed-pitch 12 point character is 0.6 em: 144 twips.
+    QVERIFY2(qAbs(width - 144) <= 2, qPrintable(QString::number(width)));
+    QCOMPARE(printer.textWidth(QStringLiteral("ABCDEFGHIJ")), 10 * width);
+    printer.printAtColumn(22, QStringLiteral("ROSSI MARIO"));
+    printer.setCurrentY(1000);
+    printer.setCurrentX(1650);
+    printer.printInline(QStringLiteral("A"));
+    QCOMPARE(printer.currentX(), 1650 + width);
+    printer.endDoc();
+    const auto& ops = printer.lastJob().operations;
+    QCOMPARE(ops.size(), 2);
+    QCOMPARE(ops[0].box.x(), 21 * width);
+    QCOMPARE(ops[1].box.topLeft(), QPoint(1650, 1000));
+}
+
+void TestPrinter::longListBreaksPages()
+{
+    Printer printer;
+    printer.setForcePdf(true);
+    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    printer.setFontName(QStringLiteral("courier new"));
+    printer.setFontSize(12);
+    const int lines = 200;
+    for (int i = 0; i < lines; ++i)
+        printer.printLine(QStringLiteral("RIGA %1").arg(i));
+    const int perPage = printer.pageHeight() / printer.lineHeight();
+    printer.endDoc();
+    const auto& job = printer.lastJob();
+    QCOMPARE(job.texts().size(), lines);
+    QCOMPARE(job.pages, (lines + perPage - 1) / perPage);
+    for (const auto& op : job.operations)
+        if (op.kind == Printer::Operation::Text)
+            QVERIFY(op.box.bottom() <= printer.pageHeight());
+}
+
+void TestPrinter::nothingDrawnIsNoJob()
+{
+    Printer printer;
+    printer.setForcePdf(true);
+    printer.setPdfFolder(m_dir.filePath(QStringLiteral("vuoto")));
+    printer.endDoc();
+    QCOMPARE(printer.finishedJobs(), 0);
+    QVERIFY(QDir(m_dir.filePath(QStringLiteral("vuoto"))).entryList(QDir::Files).isEmpty());
+}
+
+QTEST_MAIN(TestPrinter)
+#include "tst_printer.moc"

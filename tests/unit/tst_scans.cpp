@@ -1,0 +1,200 @@
+// The scan protocol over the program's own connections: "1" on the first
+// record, "2" on the following ones, "9" at the end, and the pointer back to
+// normal however a scan is left.
+#include "app/app.h"
+#include "app/initialfolder.h"
+#include "platform/busypointer.h"
+#include "store/scans.h"
+
+#include <QApplication>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestScans : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void emptyTableAnswersNineAtOnce();
+    void oneRecordAnswersOneThenNine();
+    void everyVolunteerWithStarNoVehicle();
+    void lookupIgnoresCaseAndNeverAnswersTwo();
+    void deletingAndRestartingVisitsEachOnce();
+    void finishedScanLeavesConnectionAlone();
+    void leavingEarlyRestoresPointer();
+    void nestedScansOnTwoConnections();
+
+private:
+    void exec(const QString& file, const QString& sql);
+    QStringList scanAll(void (*scan)(App&), QString& status, DataControl& data, const char* field);
+
+    QTemporaryDir m_dir;
+    QString m_previous;
+    QString m_badSequence;
+    std::unique_ptr<App> m_app;
+};
+
+void TestScans::init()
+{
+    m_previous = QDir::currentPath();
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+    QDir::setCurrent(m_dir.path());
+    InitialFolder::layDown(m_dir.path());
+    m_app = std::make_unique<App>();
+    m_app->setTestMode(true);
+}
+
+void TestScans::cleanup()
+{
+    QVERIFY2(m_badSequence.isEmpty(), qPrintable("status sequence " + m_badSequence));
+    m_badSequence.clear();
+    m_app.reset();
+    QDir::setCurrent(m_previous);
+}
+
+void TestScans::exec(const QString& file, const QString& sql)
+{
+    Database db(file);
+    QSqlQuery query(db.handle());
+    QVERIFY2(query.exec(sql), qPrintable(sql));
+}
+
+QStringList TestScans::scanAll(void (*scan)(App&), QString& status, DataControl& data, const char* field)
+{
+    QStringList seen;
+    QStringList statuses;
+    status = QStringLiteral("0");
+    for (;;) {
+        scan(*m_app);
+        statuses << status;
+        if (status == QLatin1String("9"))
+            break;
+        seen << data.recordset().field(QString::fromLatin1(field));
+    }
+    // The statuses run "1", "2", "2", ..., "9".
+    for (int i = 0; i < statuses.size() - 1; ++i)
+        if (statuses[i] != (i == 0 ? QLatin1String("1") : QLatin1String("2")))
+            m_badSequence = statuses.join(QLatin1Char(' '));
+    return seen;
+}
+
+void TestScans::emptyTableAnswersNineAtOnce()
+{
+    m_app->g.esitoass = QStringLiteral("0");
+    leggiass(*m_app);
+    QCOMPARE(m_app->g.esitoass, QStringLiteral("9"));
+    QVERIFY(!BusyPointer::isBusy());
+}
+
+void TestScans::oneRecordAnswersOneThenNine()
+{
+    exec("asso.mdb", "insert into ASSO (CODASS, DENOM) values ('001', 'ALFA')");
+    Globals& g = m_app->g;
+    g.esitoass = QStringLiteral("0");
+    leggiass(*m_app);
+    QCOMPARE(g.esitoass, QStringLiteral("1"));
+    QCOMPARE(m_app->Data3.recordset().field("DENOM"), QStringLiteral("ALFA"));
+    leggiass(*m_app);
+    QCOMPARE(g.esitoass, QStringLiteral("9"));
+}
+
+void TestScans::everyVolunteerWithStarNoVehicle()
+{
+    exec("emervol.mdb", "insert into EMERVOL (CODVOL, DENOM) values ('1', 'ALFA'), ('2', 'BETA'), ('3', 'ALFA')");
+    exec("auto.mdb", "insert into AUTO (DENOM, DESCR) values ('ALFA', 'FIAT')");
+    Globals& g = m_app->g;
+    g.denomass = QStringLiteral("*");
+    QCOMPARE(scanAll(leggivolass, g.esitovol, m_app->Data4, "CODVOL").size(), 3);
+    QCOMPARE(scanAll(leggiautoass, g.esitoauto, m_app->Data6, "DESCR"), QStringList());
+    g.denomass = QStringLiteral("alfa");
+    QCOMPARE(scanAll(leggivolass, g.esitovol, m_app->Data4, "CODVOL").size(), 2);
+    QCOMPARE(scanAll(leggiautoass, g.esitoauto, m_app->Data6, "DESCR"), QStringList { "FIAT" });
+}
+
+void TestScans::lookupIgnoresCaseAndNeverAnswersTwo()
+{
+    exec("asso.mdb", "insert into ASSO (CODASS, DENOM) values ('001', 'ALFA'), ('002', 'BETA')");
+    Globals& g = m_app->g;
+    g.denomass = QStringLiteral("Alfa");
+    trovaass(*m_app);
+    QCOMPARE(g.esitoass, QStringLiteral("1"));
+    trovaass(*m_app);
+    QCOMPARE(g.esitoass, QStringLiteral("1"));
+    QCOMPARE(m_app->Data3.recordset().field("CODASS"), QStringLiteral("001"));
+    g.denomass = QStringLiteral("GAMMA");
+    trovaass(*m_app);
+    QCOMPARE(g.esitoass, QStringLiteral("9"));
+    QVERIFY(!BusyPointer::isBusy());
+}
+
+void TestScans::deletingAndRestartingVisitsEachOnce()
+{
+    exec("emervol.mdb", "insert into EMERVOL (CODVOL, DENOM) values ('1', 'ALFA'), ('2', 'ALFA'), ('3', 'ALFA'), ('4', 'BETA')");
+    Globals& g = m_app->g;
+    g.denomass = QStringLiteral("ALFA");
+    int deleted = 0;
+    g.esitovol = QStringLiteral("0");
+    for (;;) {
+        leggivolass(*m_app);
+        if (g.esitovol == QLatin1String("9"))
+            break;
+        m_app->Data4.recordset().deleteRecord();
+        ++deleted;
+        g.esitovol = QStringLiteral("0");
+    }
+    QCOMPARE(deleted, 3);
+    g.denomass = QStringLiteral("*");
+    QCOMPARE(scanAll(leggivolass, g.esitovol, m_app->Data4, "CODVOL"), QStringList { "4" });
+}
+
+void TestScans::finishedScanLeavesConnectionAlone()
+{
+    Globals& g = m_app->g;
+    g.esitovol = QStringLiteral("9");
+    m_app->Data4.setRecordSource(QStringLiteral("select * from EMERVOL where CODVOL = ?"), { QStringLiteral("X") });
+    leggivol(*m_app);
+    QCOMPARE(g.esitovol, QStringLiteral("9"));
+    QCOMPARE(m_app->Data4.recordSource(), QStringLiteral("select * from EMERVOL where CODVOL = ?"));
+}
+
+void TestScans::leavingEarlyRestoresPointer()
+{
+    exec("stor.mdb", "insert into STOR (CODASS, CODVOL, DENOM, COGN) values ('A', '1', 'ALFA', 'ROSSI'), ('A', '2', 'ALFA', 'BIANCHI')");
+    m_app->g.esitostor = QStringLiteral("0");
+    leggistor(*m_app);
+    QCOMPARE(m_app->g.esitostor, QStringLiteral("1"));
+    QCOMPARE(m_app->Data5.recordset().field("COGN"), QStringLiteral("BIANCHI"));
+    QVERIFY(!BusyPointer::isBusy());
+}
+
+void TestScans::nestedScansOnTwoConnections()
+{
+    exec("asso.mdb", "insert into ASSO (CODASS, DENOM) values ('001', 'ALFA'), ('002', 'BETA')");
+    exec("emervol.mdb", "insert into EMERVOL (CODVOL, DENOM, COGNOME, NOME) values ('1', 'BETA', 'ROSSI', 'A'), ('2', 'ALFA', 'VERDI', 'B'), ('3', 'BETA', 'BIANCHI', 'C')");
+    Globals& g = m_app->g;
+    QStringList pairs;
+    g.esitoass = QStringLiteral("0");
+    for (;;) {
+        leggiass(*m_app);
+        if (g.esitoass == QLatin1String("9"))
+            break;
+        g.denomass = m_app->Data3.recordset().field("DENOM");
+        g.esitovol = QStringLiteral("0");
+        for (;;) {
+            leggivolass(*m_app);
+            if (g.esitovol == QLatin1String("9"))
+                break;
+            pairs << g.denomass + "/" + m_app->Data4.recordset().field("COGNOME");
+        }
+    }
+    pairs.sort();
+    QCOMPARE(pairs, (QStringList { "ALFA/VERDI", "BETA/BIANCHI", "BETA/ROSSI" }));
+    QCOMPARE(scanAll(leggivol, g.esitovol, m_app->Data4, "COGNOME"), (QStringList { "VERDI", "BIANCHI", "ROSSI" }));
+}
+
+QTEST_MAIN(TestScans)
+#include "tst_scans.moc"
