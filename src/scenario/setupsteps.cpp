@@ -1,0 +1,112 @@
+// The set-up steps: they shape the program folder directly, as the operator
+// or another program would, before or while the program runs.
+
+#include "scenario.h"
+#include "sqlfiles.h"
+#include "step.h"
+#include "stepfailure.h"
+#include "steps.h"
+#include "textcompare.h"
+
+#include "app/app.h"
+#include "platform/textfile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString blockText(const Step& step)
+{
+    QString text;
+    for (const QString& line : step.block)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+void writeFile(Scenario& scenario, const QString& name, const QByteArray& bytes)
+{
+    const QString path = scenario.path(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw StepFailure { QStringLiteral("cannot write %1: %2").arg(path, file.errorString()) };
+}
+
+void fileStep(Scenario& scenario, const Step& step)
+{
+    writeFile(scenario, step.args[0], blockText(step).toUtf8());
+}
+
+// The files of older desks are in Windows-1252.
+void fileCp1252Step(Scenario& scenario, const Step& step)
+{
+    const QString text = blockText(step);
+    for (const QChar c : text)
+        if (c != QLatin1Char('?') && TextFile::encodeWindows1252(QString(c)) == "?")
+            throw StepFailure { QStringLiteral("%1 cannot be written in Windows-1252")
+                                    .arg(TextCompare::quoted(QString(c))) };
+    writeFile(scenario, step.args[0], TextFile::encodeWindows1252(text));
+}
+
+void sqlStep(Scenario& scenario, const Step& step)
+{
+    SqlFiles::execute(scenario.path(step.args[0]), step.args[1]);
+}
+
+// "now 02/01/2024 10:30", or the moment as one quoted argument.
+void nowStep(Scenario& scenario, const Step& step)
+{
+    const QString text = step.args.join(QLatin1Char(' '));
+    const QDateTime moment = QDateTime::fromString(text, QStringLiteral("dd/MM/yyyy HH:mm"));
+    if (!moment.isValid())
+        throw StepFailure { QStringLiteral("expected DD/MM/YYYY hh:mm, found %1").arg(text) };
+    scenario.app().clock().fix(moment);
+}
+
+void removeStep(Scenario& scenario, const Step& step)
+{
+    const QString path = scenario.path(step.args[0]);
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw StepFailure {
+            QStringLiteral("expected a file %1 to remove, found none").arg(step.args[0])
+        };
+    const bool removed = info.isDir() ? QDir(path).removeRecursively() : QFile::remove(path);
+    if (!removed)
+        throw StepFailure { QStringLiteral("cannot remove %1").arg(path) };
+}
+
+void clearStep(Scenario& scenario, const Step&)
+{
+    QDir folder(scenario.folder());
+    const QFileInfoList entries = folder.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const bool removed = entry.isDir() && !entry.isSymLink()
+            ? QDir(entry.absoluteFilePath()).removeRecursively()
+            : QFile::remove(entry.absoluteFilePath());
+        if (!removed)
+            throw StepFailure { QStringLiteral("cannot remove %1").arg(entry.absoluteFilePath()) };
+    }
+}
+
+} // namespace
+
+namespace Steps {
+
+QList<StepKind> setupSteps()
+{
+    return {
+        { "file", 1, 1, true, fileStep },
+        { "file-cp1252", 1, 1, true, fileCp1252Step },
+        { "sql", 2, 2, false, sqlStep },
+        { "now", 1, 2, false, nowStep },
+        { "remove", 1, 1, false, removeStep },
+        { "clear", 0, 0, false, clearStep },
+    };
+}
+
+} // namespace Steps

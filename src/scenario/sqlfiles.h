@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The register files as another program sees them: through a connection of
+// the runner's own, opened for one statement and closed again, beside the
+// connections the program keeps open.
+namespace SqlFiles {
+
+// Runs one statement. A missing register file is created first, with its
+// table, as a new folder has it; so is a missing table of a register file.
+void execute(const QString& path, const QString& sql);
+
+// The query's rows, fields joined by '|', a NULL as an empty field and a
+// number written as SQLite writes it.
+QStringList rows(const QString& path, const QString& sql);
+
+} // namespace SqlFiles
