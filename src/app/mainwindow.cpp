@@ -91,6 +91,16 @@ void MainWindow::mnemergenzaClicked()
     app.showWindow(app.window(QStringLiteral("emergenzaform")));
 }
 
+void MainWindow::mnpasstClicked()
+{
+    app.showWindow(app.window(QStringLiteral("formpass")));
+}
+
+void MainWindow::mnpassetupClicked()
+{
+    app.showWindow(app.window(QStringLiteral("formsetpass")));
+}
+
 void MainWindow::mnfineClicked()
 {
     app.quit();

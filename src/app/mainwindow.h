@@ -31,7 +31,25 @@ public:
 
     // Menu commands.
     void mnassnumClicked();
+    // Association entries (associations/associationmenu.cpp).
+    void mnassinsClicked();
+    void mnassmodClicked();
+    void mnassannClicked();
+    void mnattsassClicked();
+    void mnassvelClicked();
+    void mnassinizClicked();
+    // Volunteer entries (volunteers/volunteermenu.cpp).
+    void mnvolainsmClicked();
+    void mnvolainssClicked();
+    void mnvolainsbClicked();
+    void mnvolamodClicked();
+    void mnvolaannClicked();
+    void mnvolvelClicked();
+    void mnvolvceClicked();
+    void mnvolvassClicked();
     void mnemergenzaClicked();
+    void mnpasstClicked();
+    void mnpassetupClicked();
     void mnfineClicked();
     void mnhelpClicked();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 #include <functional>
 
@@ -22,6 +23,11 @@ public:
     // The lose-focus event of one of the controls registered with watchLeave().
     virtual void controlLeft(QWidget* control) { Q_UNUSED(control); }
 
+    // What menus and lists set on a window before showing it.
+    void setControlVisible(const QString& control, bool visible);
+    void setControlText(const QString& control, const QString& text);
+    void setControlToolTip(const QString& control, const QString& tip);
+
     // Runs an event handler: an unexpected failure is shown as
     // "Errore N description" and the operation stops there.
     void handle(const std::function<void()>& handler);
@@ -41,5 +47,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QHash<QObject*, QWidget*> m_leaveOwners;
     void connectClick(QWidget* button, std::function<void()> handler);
 };

@@ -64,10 +64,10 @@ QSize Printer::pageSize() const
         QPrinter probe(QPrinter::HighResolution);
         probe.setOutputFormat(QPrinter::PdfFormat);
         probe.setPageSize(QPageSize(QPageSize::A4));
-        probe.setPageOrientation(QPageLayout::Portrait);
+        probe.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         const QRect r = probe.pageLayout().paintRectPixels(probe.resolution());
-        m_pageSize = QSize(int(r.width() * TwipsPerInch / probe.resolution()),
-            int(r.height() * TwipsPerInch / probe.resolution()));
+        m_pageSize = QSize(int(r.width() * TwipsPerInch / probe.resolution() / m_zoom),
+            int(r.height() * TwipsPerInch / probe.resolution() / m_zoom));
     }
     return m_pageSize;
 }
@@ -100,7 +100,7 @@ void Printer::beginJobIfNeeded()
     m_job = Job();
     m_device = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_device->setPageSize(QPageSize(QPageSize::A4));
-    m_device->setPageOrientation(QPageLayout::Portrait);
+    m_device->setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
     if (m_forcePdf || installed.isNull()) {
         m_job.pdfFile = nextPdfName();
@@ -117,9 +117,9 @@ void Printer::beginJobIfNeeded()
         throw OstraleError(482, QStringLiteral("Errore della stampante: impossibile iniziare la stampa."));
     }
     const QRect area = m_device->pageLayout().paintRectPixels(m_device->resolution());
-    m_pageSize = QSize(int(area.width() * TwipsPerInch / m_device->resolution()),
-        int(area.height() * TwipsPerInch / m_device->resolution()));
-    const double scale = m_device->resolution() / TwipsPerInch;
+    m_pageSize = QSize(int(area.width() * TwipsPerInch / m_device->resolution() / m_zoom),
+        int(area.height() * TwipsPerInch / m_device->resolution() / m_zoom));
+    const double scale = m_device->resolution() / TwipsPerInch * m_zoom;
     m_painter->scale(scale, scale);
     m_job.pages = 1;
 }
@@ -181,6 +181,15 @@ void Printer::newPage()
     m_y = 0;
 }
 
+void Printer::setPageSetup(bool landscape, double zoom)
+{
+    if (m_painter && m_painter->isActive())
+        return; // a job in progress keeps its pages
+    m_landscape = landscape;
+    m_zoom = zoom > 0 ? zoom : 1.0;
+    m_pageSize = QSize();
+}
+
 void Printer::endDoc()
 {
     m_x = 0;
@@ -193,4 +202,6 @@ void Printer::endDoc()
     m_lastJob = m_job;
     m_job = Job();
     ++m_finished;
+    if (m_jobFinished)
+        m_jobFinished(m_lastJob);
 }

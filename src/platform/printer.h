@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -74,6 +75,11 @@ public:
     void newPage();
     void endDoc();
 
+    // The page of the next job: portrait or landscape, and a zoom that makes
+    // everything smaller (0.9) so that wider lines fit. Twips stay twips:
+    // the page simply holds more of them.
+    void setPageSetup(bool landscape, double zoom = 1.0);
+
     int textWidth(const QString& text) const;
     int lineHeight() const;
     int pageWidth() const;
@@ -81,6 +87,12 @@ public:
 
     int finishedJobs() const { return m_finished; }
     const Job& lastJob() const { return m_lastJob; }
+    // Called with every job as it finishes: tests that look at more than the
+    // last job of a run collect them here.
+    void setJobFinishedHandler(std::function<void(const Job&)> handler)
+    {
+        m_jobFinished = std::move(handler);
+    }
 
 private:
     QFont currentFont() const;
@@ -102,5 +114,8 @@ private:
     Job m_job;
     Job m_lastJob;
     int m_finished = 0;
+    std::function<void(const Job&)> m_jobFinished;
     mutable QSize m_pageSize;
+    bool m_landscape = false;
+    double m_zoom = 1.0;
 };

@@ -69,3 +69,10 @@ void leggistor(App& app)
     scanStep(app.Data5, app.g.esitostor,
         QStringLiteral("select * from STOR ORDER BY DENOM, COGN, NOME"), {});
 }
+
+void leggistorcod(App& app)
+{
+    scanStep(app.Data5, app.g.esitostor,
+        QStringLiteral("select * from STOR where CODASS = ? And CODVOL = ?"),
+        { app.g.codasscerca, app.g.codvolcerca });
+}

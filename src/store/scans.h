@@ -24,3 +24,4 @@ void leggivolass(App& app);  // volunteers of denomass, "*" for all (Data4, esit
 void leggivolcod(App& app);  // the volunteer with code codvolemer (Data4, esitovol)
 void leggivol(App& app);     // all volunteers by DENOM, COGNOME, NOME (Data4, esitovol)
 void leggistor(App& app);    // the whole history archive by DENOM, COGN, NOME (Data5, esitostor)
+void leggistorcod(App& app); // the history record codasscerca + codvolcerca (Data5, esitostor)

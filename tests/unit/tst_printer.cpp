@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +18,7 @@ private slots:
     void columnsAreCharacterWidths();
     void longListBreaksPages();
     void nothingDrawnIsNoJob();
+    void landscapeAndZoomMakeRoomForWideLines();
 
 private:
     QTemporaryDir m_dir;
@@ -93,6 +96,33 @@ void TestPrinter::nothingDrawnIsNoJob()
     printer.endDoc();
     QCOMPARE(printer.finishedJobs(), 0);
     QVERIFY(QDir(m_dir.filePath(QStringLiteral("vuoto"))).entryList(QDir::Files).isEmpty());
+}
+
+void TestPrinter::landscapeAndZoomMakeRoomForWideLines()
+{
+    Printer printer;
+    printer.setForcePdf(true);
+    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    const int portrait = printer.pageWidth();
+    printer.setPageSetup(true);
+    const int landscape = printer.pageWidth();
+    QVERIFY(landscape > portrait * 13 / 10);
+    printer.setPageSetup(true, 0.5);
+    QVERIFY(qAbs(printer.pageWidth() - landscape * 2) <= 2);
+    printer.setFontName(QStringLiteral("courier new"));
+    printer.setFontSize(12);
+    const QString wide(220, QLatin1Char('X'));
+    QVERIFY(printer.textWidth(wide) <= printer.pageWidth());
+    printer.printLine(wide);
+    printer.endDoc();
+    // The PDF page really is landscape.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), { printer.lastJob().pdfFile });
+    QVERIFY(info.waitForFinished(30000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(text);
+    QVERIFY2(size.hasMatch(), qPrintable(text));
+    QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
 }
 
 QTEST_MAIN(TestPrinter)

@@ -1,0 +1,107 @@
+#include "formlist.h"
+
+#include "formass.h"
+#include "app/app.h"
+#include "app/listlines.h"
+#include "platform/busypointer.h"
+#include "store/scans.h"
+#include "ui_formlist.h"
+
+#include <QListWidget>
+
+FormList::FormList(App& app, QWidget* parent)
+    : OstraleWindow(app, QStringLiteral("formlist"), parent)
+    , ui(std::make_unique<Ui::formlist>())
+{
+    ui->setupUi(this);
+    ui->List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    onClicked(ui->cmdcerca, &FormList::cmdcercaClicked);
+    onClicked(ui->cmdstampa, &FormList::cmdstampaClicked);
+    connect(ui->cmdlistesci, &QPushButton::clicked, this, &QWidget::hide);
+    connect(ui->List1, &QListWidget::itemClicked, this, [this] { handle([this] { List1Clicked(); }); });
+}
+
+FormList::~FormList() = default;
+
+QListWidget* FormList::List1() const
+{
+    return ui->List1;
+}
+
+void FormList::activate()
+{
+    buildList(false);
+}
+
+void FormList::cmdcercaClicked()
+{
+    buildList(true);
+}
+
+void FormList::buildList(bool filtered)
+{
+    const BusyPointer busy;
+    Globals& g = app.g;
+    const bool withCounts = !filtered && g.modolistass == QLatin1String("IA");
+    const QString wanted = ui->cerca->text().toUpper();
+    ui->List1->clear();
+    setWindowTitle(QStringLiteral("Elenco Associazioni"));
+    g.rigastampa = ListLines::title(app, QStringLiteral(" ELENCO ASSOCIAZIONI "));
+    QStringList lines { g.rigastampa, QStringLiteral("     ") };
+
+    qint64 total = 0;
+    g.esitoass = QStringLiteral("0");
+    for (;;) {
+        leggiass(app);
+        if (g.esitoass == QLatin1String("9"))
+            break;
+        const Recordset& association = app.Data3.recordset();
+        const QString denom = association.field(QStringLiteral("DENOM"));
+        if (filtered) {
+            if (!wanted.isEmpty() && !denom.contains(wanted, Qt::CaseSensitive))
+                continue;
+            lines << denom;
+            continue;
+        }
+        const QString numvol = association.field(QStringLiteral("NUMVOL"));
+        g.rigastampa = ListLines::field(denom, 50) + QLatin1Char(' ') + numvol;
+        total += numvol.toLongLong();
+        lines << (withCounts ? g.rigastampa : denom);
+    }
+    if (withCounts) {
+        g.contarighe = QString::number(total);
+        g.rigastampa = ListLines::total(g.contarighe);
+        lines << QStringLiteral(" ") << g.rigastampa;
+    }
+    ui->List1->addItems(lines);
+}
+
+void FormList::List1Clicked()
+{
+    const QListWidgetItem* clicked = ui->List1->currentItem();
+    if (!clicked)
+        return;
+    Globals& g = app.g;
+    const QString mode = g.modolistass;
+    g.assscelta = mode == QLatin1String("IA") ? ListLines::leadingField(clicked->text(), 50) : clicked->text();
+    if (mode == QLatin1String("AL") || mode == QLatin1String("IA")) {
+        g.modoass = QStringLiteral("L");
+        auto* form = app.windowAs<Formass>(QStringLiteral("Formass"));
+        form->setTitle(QStringLiteral(" Dati di una associazione"));
+        form->hideActionButton();
+        app.showWindow(form);
+    } else if (mode == QLatin1String("AV")) {
+        g.modolistvol = QStringLiteral("VA");
+        auto* volunteers = app.window(QStringLiteral("formvollist"));
+        volunteers->setControlVisible(QStringLiteral("cmdstampasel"), false);
+        // The list is built anew for the association just clicked.
+        if (auto* lines = volunteers->findChild<QListWidget*>(QStringLiteral("List1")))
+            lines->clear();
+        app.showWindow(volunteers);
+    }
+}
+
+void FormList::cmdstampaClicked()
+{
+    stampalista(app, ui->List1);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/ostralewindow.h"
+
+#include <memory>
+
+class QComboBox;
+
+namespace Ui {
+class formpass;
+}
+
+// "Stampa Pass": queues the badges of volunteers picked one at a time and
+// prints them four to a sheet or one to a sheet, or prints those of a whole
+// association. The queue is emptied at every activation.
+class FormPass : public OstraleWindow
+{
+    Q_OBJECT
+
+public:
+    FormPass(App& app, QWidget* parent);
+    ~FormPass() override;
+
+    void activate() override;
+
+private:
+    void cmbassClicked();
+    void cmbvolClicked();
+    void cmdpassassClicked();
+    void cmdpassvolClicked();
+    void cmdpasssingClicked();
+
+    void onPicked(QComboBox* combo, void (FormPass::*handler)());
+
+    std::unique_ptr<Ui::formpass> ui;
+};

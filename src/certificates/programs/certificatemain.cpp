@@ -1,0 +1,23 @@
+#include "certificatemain.h"
+
+#include "app/translations.h"
+#include "platform/error.h"
+#include "platform/messagebox.h"
+#include "platform/printer.h"
+
+#include <QApplication>
+
+int runCertificateProgram(int argc, char* argv[], CertificatePrinter::Kind kind)
+{
+    QApplication application(argc, argv);
+    installItalianTranslations(application);
+    Printer printer;
+    MessageBox messages;
+    try {
+        CertificatePrinter certificates(kind, printer, messages);
+        return certificates.run() > 0 ? 0 : 1;
+    } catch (const OstraleError& error) {
+        messages.show(errorText(error));
+        return 2;
+    }
+}

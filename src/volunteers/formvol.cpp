@@ -1,0 +1,493 @@
+#include "formvol.h"
+
+#include "formvollist.h"
+#include "volunteerchecks.h"
+#include "volunteerlines.h"
+#include "volunteerlookups.h"
+#include "app/app.h"
+#include "app/listlines.h"
+#include "platform/busypointer.h"
+#include "platform/error.h"
+#include "platform/textfile.h"
+#include "store/scans.h"
+#include "ui_formvol.h"
+
+#include <QFileInfo>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+
+namespace {
+
+bool isMode(const QString& mode, std::initializer_list<const char*> codes)
+{
+    for (const char* code : codes)
+        if (mode == QLatin1String(code))
+            return true;
+    return false;
+}
+
+// The volunteer counter as shown in the form: four digits. A missing or
+// empty counter file counts as "0000" and is created.
+QString readVolunteerCounter(App& app)
+{
+    const QString path = app.g.fileprossvol;
+    QString counter;
+    if (QFileInfo::exists(path))
+        counter = TextFile::readFirstLine(path).trimmed();
+    if (counter.isEmpty()) {
+        counter = QStringLiteral("0000");
+        TextFile::writeLines(path, { counter });
+    }
+    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    if (digits.match(counter).hasMatch())
+        counter = QStringLiteral("%1").arg(counter.toLongLong(), 4, 10, QLatin1Char('0'));
+    return counter;
+}
+
+} // namespace
+
+FormVol::FormVol(App& app, QWidget* parent)
+    : OstraleWindow(app, QStringLiteral("formvol"), parent)
+    , ui(std::make_unique<Ui::formvol>())
+{
+    ui->setupUi(this);
+    onClicked(ui->cmdcercaass, &FormVol::cmdcercaassClicked);
+    onClicked(ui->cmdcognome, &FormVol::cmdcognomeClicked);
+    onClicked(ui->cmdregistra, &FormVol::cmdregistraClicked);
+    connect(ui->cmdesci, &QPushButton::clicked, this, &QWidget::hide);
+    connect(ui->cmddataar, &QPushButton::clicked, this, [this] {
+        ui->dataar->setText(this->app.clock().dateText());
+        ui->oraar->setText(this->app.clock().timeText());
+    });
+    connect(ui->cmddatapa, &QPushButton::clicked, this, [this] {
+        ui->datapa->setText(this->app.clock().dateText());
+        ui->orapa->setText(this->app.clock().timeText());
+    });
+    connect(ui->cmdoraar, &QPushButton::clicked, this, [this] { ui->oraar->setText(this->app.clock().timeText()); });
+    connect(ui->cmdorapa, &QPushButton::clicked, this, [this] { ui->orapa->setText(this->app.clock().timeText()); });
+    connect(ui->cmbass, &QComboBox::activated, this, [this] { handle([this] { cmbassClicked(); }); });
+    connect(ui->codbar, &QLineEdit::textChanged, this, [this] { handle([this] { codbarChanged(); }); });
+    watchLeave(ui->codbar);
+}
+
+FormVol::~FormVol() = default;
+
+QComboBox* FormVol::cmbass() const
+{
+    return ui->cmbass;
+}
+
+QString FormVol::selectedListLine() const
+{
+    auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist"));
+    const QListWidgetItem* item = list ? list->List1()->currentItem() : nullptr;
+    return item ? item->text() : QString();
+}
+
+void FormVol::activate()
+{
+    const BusyPointer busy;
+    const QString mode = app.g.modovol;
+    if (mode == QLatin1String("V"))
+        loadPickedVolunteer(QStringLiteral("Non sò"));
+    else if (isMode(mode, { "R", "C", "L" }))
+        loadPickedVolunteer(QStringLiteral("Volontario non trovato."));
+    else if (mode == QLatin1String("S"))
+        prepareInsertFromHistory();
+    else if (mode == QLatin1String("T"))
+        loadPickedHistoryRecord();
+    else
+        prepare();
+}
+
+void FormVol::loadPickedVolunteer(const QString& notFoundMessage)
+{
+    Globals& g = app.g;
+    m_loadedCode.clear();
+    g.codvolemer = ListLines::leadingField(selectedListLine(), 10);
+    g.esitovol = QStringLiteral("0");
+    for (;;) {
+        leggivolcod(app);
+        if (g.esitovol == QLatin1String("9")) {
+            app.say(notFoundMessage);
+            return;
+        }
+        if (app.Data4.recordset().field(QStringLiteral("CODVOL")) == g.codvolemer)
+            break;
+    }
+    const Recordset& volunteer = app.Data4.recordset();
+    ui->codbar->setText(volunteer.field(QStringLiteral("CODVOL")));
+    ui->cmbass->setEditText(volunteer.field(QStringLiteral("DENOM")));
+    ui->cognome->setText(volunteer.field(QStringLiteral("COGNOME")));
+    ui->nome->setText(volunteer.field(QStringLiteral("NOME")));
+    ui->campo->setText(volunteer.field(QStringLiteral("CAMPO")));
+    ui->tenda->setText(volunteer.field(QStringLiteral("TENDA")));
+    ui->dataar->setText(volunteer.field(QStringLiteral("DATAAR")));
+    ui->oraar->setText(volunteer.field(QStringLiteral("ORAAR")));
+    ui->datapa->setText(volunteer.field(QStringLiteral("DATAPA")));
+    ui->orapa->setText(volunteer.field(QStringLiteral("ORAPA")));
+    ui->cmbspec->setEditText(volunteer.field(QStringLiteral("SPEC")));
+    m_loadedCode = volunteer.field(QStringLiteral("CODVOL"));
+}
+
+void FormVol::prepareInsertFromHistory()
+{
+    caricaassstor(app, ui->cmbass);
+    caricaspec(app, ui->cmbspec);
+    clearPersonFields();
+    for (QLineEdit* box : { ui->campo, ui->tenda, ui->datapa, ui->orapa })
+        box->clear();
+    ui->cmbspec->setEditText(QString());
+    ui->dataar->setText(app.clock().dateText());
+    ui->oraar->setText(app.clock().timeText());
+    m_history.reset();
+    app.g.modovol = QStringLiteral("T");
+}
+
+void FormVol::loadPickedHistoryRecord()
+{
+    Globals& g = app.g;
+    const QString picked = selectedListLine();
+    m_history.reset();
+    g.esitostor = QStringLiteral("0");
+    for (;;) {
+        leggistor(app);
+        if (g.esitostor == QLatin1String("9")) {
+            app.say(QStringLiteral("Non sò"));
+            return;
+        }
+        const Recordset& record = app.Data5.recordset();
+        if (VolunteerLines::history(record) == picked)
+            break;
+    }
+    const Recordset& record = app.Data5.recordset();
+    m_history = HistoryKey { record.field(QStringLiteral("CODASS")), record.field(QStringLiteral("CODVOL")),
+        record.field(QStringLiteral("DENOM")), record.field(QStringLiteral("COGN")),
+        record.field(QStringLiteral("NOME")) };
+    ui->cmbass->setEditText(m_history->denom);
+    ui->cognome->setText(m_history->cogn);
+    ui->nome->setText(m_history->nome);
+    ui->cmbspec->setEditText(QString());
+}
+
+void FormVol::prepare()
+{
+    caricaassvol(app, ui->cmbass);
+    caricaspec(app, ui->cmbspec);
+    m_loadedCode.clear();
+    m_history.reset();
+    ui->codbar->setText(readVolunteerCounter(app));
+    clearPersonFields();
+    for (QLineEdit* box : { ui->campo, ui->tenda, ui->datapa, ui->orapa })
+        box->clear();
+    ui->cmbspec->setEditText(QString());
+    ui->dataar->setText(app.clock().dateText());
+    ui->oraar->setText(app.clock().timeText());
+    if (app.g.modovol == QLatin1String("B")) {
+        ui->codbar->clear();
+        ui->codbar->setFocus();
+    }
+}
+
+void FormVol::clearPersonFields()
+{
+    ui->cognome->clear();
+    ui->nome->clear();
+}
+
+void FormVol::cmbassClicked()
+{
+    app.g.denomass = ui->cmbass->currentText();
+    trovaass(app);
+    // The volunteer list is rebuilt for the association now chosen.
+    if (auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist")))
+        list->List1()->clear();
+}
+
+void FormVol::cmdcercaassClicked()
+{
+    const BusyPointer busy;
+    if (isMode(app.g.modovol, { "S", "T" }))
+        cercaassstor(app, ui->cmbass);
+    else
+        cercaassvol(app, ui->cmbass);
+}
+
+void FormVol::cmdcognomeClicked()
+{
+    Globals& g = app.g;
+    g.denomass = ui->cmbass->currentText();
+    auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist"));
+    if (isMode(g.modovol, { "M", "R" })) {
+        g.modolistvol = QStringLiteral("MV");
+        list->List1()->setToolTip(QStringLiteral("Cliccare il volontario da modificare."));
+    } else if (isMode(g.modovol, { "S", "T" })) {
+        g.modolistvol = QStringLiteral("SV");
+        list->List1()->setToolTip(QStringLiteral("Cliccare il volontario da registrare."));
+    } else {
+        g.modolistvol = QStringLiteral("AV");
+        list->List1()->setToolTip(QStringLiteral("Cliccare il volontario da eliminare."));
+    }
+    hide();
+    app.showWindow(list);
+}
+
+bool FormVol::checkFields()
+{
+    Globals& g = app.g;
+    if (ui->cmbass->currentText().toUpper().isEmpty()) {
+        app.say(QStringLiteral("Manca denominazione."));
+        return false;
+    }
+    g.testodata = ui->dataar->text();
+    ctrldata(app);
+    if (g.esitocontrollo == QLatin1String("1")) {
+        app.say(QStringLiteral("Data arrivo errata."));
+        return false;
+    }
+    ctrloraarvol(app, ui->oraar->text());
+    if (g.esitocontrollo == QLatin1String("1")) {
+        app.say(QStringLiteral("Ora arrivo errata."));
+        return false;
+    }
+    g.testodata = ui->datapa->text();
+    ctrldata(app);
+    if (g.esitocontrollo == QLatin1String("1")) {
+        app.say(QStringLiteral("Data partenza errata."));
+        return false;
+    }
+    ctrlorapavol(app, ui->orapa->text(), ui->datapa->text(), ui->dataar->text(), ui->oraar->text());
+    if (g.esitocontrollo == QLatin1String("1")) {
+        app.say(QStringLiteral("Ora partenza errata."));
+        return false;
+    }
+    return true;
+}
+
+void FormVol::cmdregistraClicked()
+{
+    if (!checkFields())
+        return;
+    const QString mode = app.g.modovol;
+    if (isMode(mode, { "A", "C" }))
+        deleteVolunteer();
+    else if (isMode(mode, { "M", "R" }))
+        changeVolunteer();
+    else
+        insertVolunteer();
+}
+
+void FormVol::writeFields(Recordset& volunteer)
+{
+    volunteer.setField(QStringLiteral("DENOM"), ui->cmbass->currentText().toUpper());
+    volunteer.setField(QStringLiteral("COGNOME"), ui->cognome->text().toUpper());
+    volunteer.setField(QStringLiteral("NOME"), ui->nome->text().toUpper());
+    volunteer.setField(QStringLiteral("CAMPO"), ui->campo->text().toUpper());
+    volunteer.setField(QStringLiteral("TENDA"), ui->tenda->text().toUpper());
+    volunteer.setField(QStringLiteral("DATAAR"), ui->dataar->text());
+    volunteer.setField(QStringLiteral("ORAAR"), ui->oraar->text());
+    volunteer.setField(QStringLiteral("DATAPA"), ui->datapa->text());
+    volunteer.setField(QStringLiteral("ORAPA"), ui->orapa->text());
+    volunteer.setField(QStringLiteral("SPEC"), ui->cmbspec->currentText().toUpper());
+}
+
+bool FormVol::findLoadedHistoryRecord()
+{
+    if (!m_history)
+        return false;
+    app.Data5.setRecordSource(QStringLiteral("select * from STOR where CODASS = ? and CODVOL = ? and "
+                                             "DENOM = ? and COGN = ? and NOME = ?"),
+        { m_history->codass, m_history->codvol, m_history->denom, m_history->cogn, m_history->nome });
+    app.Data5.refresh();
+    return !app.Data5.recordset().eof();
+}
+
+void FormVol::insertVolunteer()
+{
+    const BusyPointer busy;
+    Globals& g = app.g;
+    const bool fromHistory = isMode(g.modovol, { "B", "T" });
+    const QString number = ui->codbar->text().toUpper();
+    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    if (!fromHistory && !digits.match(number.trimmed()).hasMatch()) {
+        // The counter cannot move on from a number that is not a number.
+        app.say(QStringLiteral("Codice volontario errato."));
+        return;
+    }
+    if (fromHistory && !findLoadedHistoryRecord()) {
+        app.say(QStringLiteral("Volontario non trovato."));
+        return;
+    }
+
+    QString code;
+    if (!fromHistory) {
+        // The save acts on the association named in the form, looked up now.
+        g.denomass = ui->cmbass->currentText().toUpper();
+        trovaass(app);
+        if (g.esitoass == QLatin1String("9")) {
+            app.say(QStringLiteral("Associazione non trovata."));
+            return;
+        }
+        const QString associationCode = app.Data3.recordset().field(QStringLiteral("CODASS"));
+        QString numberPart = number;
+        if (associationCode.left(1) >= QLatin1String("A"))
+            numberPart = QLatin1Char('B') + number.mid(1, 3);
+        code = associationCode + numberPart;
+    }
+
+    // One question per namesake already registered with the association.
+    app.Data4.setRecordSource(
+        QStringLiteral("select * from EMERVOL where DENOM = ? AND COGNOME = ? AND NOME = ?"),
+        { ui->cmbass->currentText().toUpper(), ui->cognome->text().toUpper(), ui->nome->text().toUpper() });
+    app.Data4.refresh();
+    for (Recordset& namesakes = app.Data4.recordset(); !namesakes.eof(); namesakes.moveNext()) {
+        if (app.say(QStringLiteral("Volontario già esistente. Vuoi registrarlo ugualmente?"), MessageBox::YesNo)
+            != MessageBox::AnswerYes) {
+            afterSaving();
+            return;
+        }
+    }
+
+    if (fromHistory) {
+        // A volunteer of the history archive keeps his code there, and his
+        // association is registered if it is not yet.
+        creaassdastor(app);
+        const Recordset& history = app.Data5.recordset();
+        code = history.field(QStringLiteral("CODASS")) + history.field(QStringLiteral("CODVOL"));
+    }
+
+    try {
+        app.Data4.setRecordSource(QStringLiteral("emervol"));
+        app.Data4.refresh();
+        Recordset& volunteer = app.Data4.recordset();
+        volunteer.addNew();
+        volunteer.setField(QStringLiteral("CODVOL"), code);
+        writeFields(volunteer);
+        volunteer.update();
+        app.Data4.refresh();
+    } catch (const DbError& error) {
+        app.Data4.recordset().cancelUpdate();
+        app.say(error.number() == DbError::DuplicateKey ? QStringLiteral("Volontario già presente")
+                                                        : error.description());
+        return;
+    }
+    if (!fromHistory) {
+        const QString next = QStringLiteral("%1").arg(number.trimmed().toLongLong() + 1, 4, 10, QLatin1Char('0'));
+        TextFile::writeLines(g.fileprossvol, { next });
+        ui->codbar->setText(next);
+    }
+    forgetVolunteerList();
+    afterSaving();
+}
+
+bool FormVol::findLoadedVolunteer()
+{
+    if (m_loadedCode.isEmpty())
+        return false;
+    app.g.codvolemer = m_loadedCode;
+    app.g.esitovol = QStringLiteral("0");
+    leggivolcod(app);
+    return app.g.esitovol != QLatin1String("9");
+}
+
+void FormVol::deleteVolunteer()
+{
+    const BusyPointer busy;
+    if (!findLoadedVolunteer()) {
+        app.say(QStringLiteral("Volontario non trovato."));
+        return;
+    }
+    app.Data4.recordset().deleteRecord();
+    app.Data4.refresh();
+    m_loadedCode.clear();
+    forgetVolunteerList();
+    for (QLineEdit* box : { ui->cognome, ui->nome, ui->campo, ui->tenda, ui->dataar, ui->oraar,
+             ui->datapa, ui->orapa })
+        box->clear();
+    ui->cmbspec->setEditText(QString());
+    ui->cognome->setFocus();
+}
+
+void FormVol::changeVolunteer()
+{
+    const BusyPointer busy;
+    if (!findLoadedVolunteer()) {
+        app.say(QStringLiteral("Volontario non trovato."));
+        return;
+    }
+    Recordset& volunteer = app.Data4.recordset();
+    volunteer.edit();
+    writeFields(volunteer);
+    volunteer.update();
+    app.Data4.refresh();
+    forgetVolunteerList();
+    afterSaving();
+}
+
+void FormVol::forgetVolunteerList()
+{
+    // The registers changed: the list is built again at its next showing.
+    if (auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist")))
+        list->List1()->clear();
+}
+
+void FormVol::afterSaving()
+{
+    if (app.g.modovol == QLatin1String("B")) {
+        ui->codbar->clear();
+        ui->codbar->setFocus();
+        return;
+    }
+    clearPersonFields();
+    ui->cognome->setFocus();
+}
+
+void FormVol::codbarChanged()
+{
+    const QString text = ui->codbar->text();
+    if (text.isEmpty() || app.g.modovol != QLatin1String("B") || text.size() < 10)
+        return;
+    lookUpBadge(true);
+}
+
+void FormVol::controlLeft(QWidget* control)
+{
+    if (control != ui->codbar || ui->codbar->text().isEmpty())
+        return;
+    {
+        // Upper-casing is not a new reading.
+        const QSignalBlocker quiet(ui->codbar);
+        ui->codbar->setText(ui->codbar->text().toUpper());
+    }
+    lookUpBadge(false);
+}
+
+void FormVol::lookUpBadge(bool registerAtOnce)
+{
+    Globals& g = app.g;
+    const QString text = ui->codbar->text();
+    {
+        const BusyPointer busy;
+        g.codasscerca = text.mid(0, 6).toUpper();
+        g.codvolcerca = text.mid(6, 4).toUpper();
+        g.esitostor = QStringLiteral("0");
+        leggistorcod(app);
+    }
+    if (g.esitostor == QLatin1String("9")) {
+        app.say(QStringLiteral("Codice non trovato:") + text);
+        return;
+    }
+    const Recordset& history = app.Data5.recordset();
+    m_history = HistoryKey { history.field(QStringLiteral("CODASS")), history.field(QStringLiteral("CODVOL")),
+        history.field(QStringLiteral("DENOM")), history.field(QStringLiteral("COGN")),
+        history.field(QStringLiteral("NOME")) };
+    ui->cmbass->setEditText(m_history->denom);
+    ui->cognome->setText(m_history->cogn);
+    ui->nome->setText(m_history->nome);
+    ui->datapa->clear();
+    ui->orapa->clear();
+    ui->cmbspec->setEditText(history.field(QStringLiteral("SPEC")));
+    if (registerAtOnce)
+        cmdregistraClicked();
+}

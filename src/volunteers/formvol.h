@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/ostralewindow.h"
+
+#include <memory>
+#include <optional>
+
+class QComboBox;
+
+namespace Ui {
+class formvol;
+}
+
+// The volunteer form: insert by hand ("I"), from the history archive ("S",
+// then "T"), by badge barcode ("B"); change ("M", "R"), delete ("A", "C"),
+// or show ("L", "V") a volunteer picked in the volunteer list, as `modovol`
+// says when the window is activated.
+class FormVol : public OstraleWindow
+{
+    Q_OBJECT
+
+public:
+    FormVol(App& app, QWidget* parent);
+    ~FormVol() override;
+
+    void activate() override;
+    void controlLeft(QWidget* control) override;
+
+    QComboBox* cmbass() const;
+
+private:
+    void loadPickedVolunteer(const QString& notFoundMessage);
+    void loadPickedHistoryRecord();
+    void prepareInsertFromHistory();
+    void prepare();
+
+    void cmbassClicked();
+    void cmdcercaassClicked();
+    void cmdcognomeClicked();
+    void cmdregistraClicked();
+    void codbarChanged();
+    void lookUpBadge(bool registerAtOnce);
+
+    bool checkFields();
+    void insertVolunteer();
+    void deleteVolunteer();
+    void changeVolunteer();
+    void afterSaving();
+    void forgetVolunteerList();
+    bool findLoadedVolunteer();
+    bool findLoadedHistoryRecord();
+    void writeFields(class Recordset& volunteer);
+    void clearPersonFields();
+    QString selectedListLine() const;
+
+    std::unique_ptr<Ui::formvol> ui;
+    // The volunteer loaded by a pick in the list: the only one "Modifica" and
+    // "Elimina" may act on.
+    QString m_loadedCode;
+    // The history record a history or badge insert registers, found again by
+    // its fields at save time.
+    struct HistoryKey
+    {
+        QString codass, codvol, denom, cogn, nome;
+    };
+    std::optional<HistoryKey> m_history;
+};

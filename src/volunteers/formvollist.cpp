@@ -1,0 +1,240 @@
+#include "formvollist.h"
+
+#include "formvol.h"
+#include "volunteerlines.h"
+#include "associations/formlist.h"
+#include "app/app.h"
+#include "app/listlines.h"
+#include "platform/busypointer.h"
+#include "platform/textfile.h"
+#include "store/scans.h"
+#include "ui_formvollist.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace {
+
+const QString campTitle = QStringLiteral(" ELENCO VOLONTARI ");
+const QString historyTitle = QStringLiteral(" ELENCO STORICO VOLONTARI ");
+const QString blankLine = QStringLiteral("     ");
+
+QString plusOne(const QString& count)
+{
+    return QString::number(count.toLongLong() + 1);
+}
+
+} // namespace
+
+FormVolList::FormVolList(App& app, QWidget* parent)
+    : OstraleWindow(app, QStringLiteral("formvollist"), parent)
+    , ui(std::make_unique<Ui::formvollist>())
+{
+    ui->setupUi(this);
+    ui->List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    onClicked(ui->cmdcerca, &FormVolList::cmdcercaClicked);
+    onClicked(ui->cmdstampa, &FormVolList::cmdstampaClicked);
+    connect(ui->cmdstampasel, &QPushButton::clicked, this,
+        [this] { handle([this] { this->app.programs().start(QStringLiteral("tavresv")); }); });
+    connect(ui->cmdesci, &QPushButton::clicked, this, [this] {
+        ui->List1->clear();
+        hide();
+    });
+    connect(ui->List1, &QListWidget::itemClicked, this, [this] { handle([this] { List1Clicked(); }); });
+}
+
+FormVolList::~FormVolList() = default;
+
+QListWidget* FormVolList::List1() const
+{
+    return ui->List1;
+}
+
+QString FormVolList::formVolAssociation() const
+{
+    auto* form = app.windowAs<FormVol>(QStringLiteral("formvol"));
+    return form ? form->cmbass()->currentText() : QString();
+}
+
+void FormVolList::activate()
+{
+    // Back from the volunteer form after a pick: the list stays as it was.
+    if (ui->List1->currentItem() && m_builtMode == app.g.modolistvol)
+        return;
+    ui->cerca->clear();
+    ui->List1->clear();
+    setWindowTitle(QStringLiteral("Elenco Volontari"));
+    const BusyPointer busy;
+    const QString mode = app.g.modolistvol;
+    m_builtMode = mode;
+    QStringList lines;
+    if (mode == QLatin1String("SV"))
+        buildHistoryList(lines);
+    else if (mode == QLatin1String("GV") || mode == QLatin1String("VA") || mode == QLatin1String("VE")
+        || mode == QLatin1String("PV"))
+        buildGroupedList(lines);
+    else if (mode != QLatin1String("CV"))
+        buildSimpleList(lines);
+    ui->List1->addItems(lines);
+    if (mode == QLatin1String("VE"))
+        TextFile::truncate(app.g.fileprotciv);
+}
+
+void FormVolList::buildHistoryList(QStringList& lines)
+{
+    Globals& g = app.g;
+    const QString association = formVolAssociation();
+    lines << historyTitle << blankLine;
+    g.contarighe = QStringLiteral("0");
+    // With an association chosen, only its records are read; the name must
+    // still match exactly, as the list always compared it.
+    const QString sql = association.isEmpty()
+        ? QStringLiteral("select * from STOR ORDER BY DENOM, COGN, NOME")
+        : QStringLiteral("select * from STOR where DENOM = ? ORDER BY DENOM, COGN, NOME");
+    const QVariantList parameters = association.isEmpty() ? QVariantList() : QVariantList { association };
+    g.esitostor = QStringLiteral("0");
+    for (;;) {
+        scanStep(app.Data5, g.esitostor, sql, parameters);
+        if (g.esitostor == QLatin1String("9"))
+            break;
+        const Recordset& record = app.Data5.recordset();
+        if (!association.isEmpty() && record.field(QStringLiteral("DENOM")) != association)
+            continue;
+        lines << VolunteerLines::history(record);
+        g.contarighe = plusOne(g.contarighe);
+    }
+    lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
+}
+
+void FormVolList::buildGroupedList(QStringList& lines)
+{
+    Globals& g = app.g;
+    QString association;
+    const bool oneAssociation = g.modolistvol == QLatin1String("VA") || g.modolistvol == QLatin1String("VE");
+    if (oneAssociation) {
+        auto* list = app.windowAs<FormList>(QStringLiteral("formlist"));
+        const QListWidgetItem* item = list ? list->List1()->currentItem() : nullptr;
+        association = item ? item->text() : QString();
+    }
+    lines << ListLines::title(app, campTitle) << blankLine;
+    g.contarighe = QStringLiteral("0");
+    qint64 grandTotal = 0;
+    const QString sql = oneAssociation
+        ? QStringLiteral("select * from EMERVOL where DENOM = ? order by DENOM, COGNOME, NOME")
+        : QStringLiteral("select * from EMERVOL order by DENOM, COGNOME, NOME");
+    const QVariantList parameters = oneAssociation ? QVariantList { association } : QVariantList();
+    bool first = true;
+    QString group;
+    g.esitovol = QStringLiteral("0");
+    for (;;) {
+        scanStep(app.Data4, g.esitovol, sql, parameters);
+        if (g.esitovol == QLatin1String("9"))
+            break;
+        const Recordset& volunteer = app.Data4.recordset();
+        const QString denom = volunteer.field(QStringLiteral("DENOM"));
+        if (oneAssociation && denom != association)
+            continue;
+        if (first) {
+            lines << denom;
+            first = false;
+        } else if (denom != group) {
+            lines << VolunteerLines::total(g.contarighe);
+            g.contarighe = QStringLiteral("0");
+            lines << QStringLiteral(" ") << denom;
+        }
+        group = denom;
+        lines << VolunteerLines::grouped(volunteer);
+        g.contarighe = plusOne(g.contarighe);
+        ++grandTotal;
+    }
+    lines << VolunteerLines::total(g.contarighe) << QStringLiteral(" ")
+          << VolunteerLines::grandTotal(QString::number(grandTotal));
+}
+
+void FormVolList::buildSimpleList(QStringList& lines)
+{
+    Globals& g = app.g;
+    const QString association = formVolAssociation();
+    lines << ListLines::title(app, campTitle) << blankLine;
+    g.contarighe = QStringLiteral("0");
+    g.esitovol = QStringLiteral("0");
+    for (;;) {
+        leggivol(app);
+        if (g.esitovol == QLatin1String("9"))
+            break;
+        const Recordset& volunteer = app.Data4.recordset();
+        if (!association.isEmpty() && volunteer.field(QStringLiteral("DENOM")) != association)
+            continue;
+        lines << VolunteerLines::simple(volunteer);
+        g.contarighe = plusOne(g.contarighe);
+    }
+    lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
+}
+
+void FormVolList::cmdcercaClicked()
+{
+    const BusyPointer busy;
+    Globals& g = app.g;
+    ui->List1->clear();
+    setWindowTitle(QStringLiteral("Elenco Volontari"));
+    const QString wanted = ui->cerca->text().toUpper();
+    QStringList lines { ListLines::title(app, campTitle), blankLine };
+    g.contarighe = QStringLiteral("0");
+    g.esitovol = QStringLiteral("0");
+    for (;;) {
+        leggivol(app);
+        if (g.esitovol == QLatin1String("9"))
+            break;
+        const Recordset& volunteer = app.Data4.recordset();
+        if (!volunteer.field(QStringLiteral("COGNOME")).contains(wanted, Qt::CaseSensitive))
+            continue;
+        lines << VolunteerLines::search(volunteer);
+        g.contarighe = plusOne(g.contarighe);
+    }
+    lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
+    ui->List1->addItems(lines);
+}
+
+void FormVolList::List1Clicked()
+{
+    Globals& g = app.g;
+    const QString mode = g.modolistvol;
+    auto* form = app.windowAs<FormVol>(QStringLiteral("formvol"));
+    struct Pick
+    {
+        const char* listMode;
+        const char* formMode;
+        const char* label; // nullptr: left as it is
+        bool actionShown;
+    };
+    static const Pick picks[] = {
+        { "MV", "R", " Modifica di un volontario", true },
+        { "AV", "C", " Cancellazione di un volontario", true },
+        { "SV", "T", " Inserimento di un volontario", true },
+        { "CV", "L", nullptr, false },
+        { "GV", "V", nullptr, false },
+        { "VA", "V", nullptr, false },
+        { "PV", "V", nullptr, false },
+    };
+    for (const Pick& pick : picks) {
+        if (mode != QLatin1String(pick.listMode))
+            continue;
+        g.modovol = QString::fromLatin1(pick.formMode);
+        if (pick.label)
+            form->setControlText(QStringLiteral("Label1"), QString::fromUtf8(pick.label));
+        const QString caption = mode == QLatin1String("MV") ? QStringLiteral("Modifica")
+            : mode == QLatin1String("SV")                   ? QStringLiteral("Registra")
+                                                            : QStringLiteral("Elimina");
+        form->setControlText(QStringLiteral("cmdregistra"), caption);
+        form->setControlVisible(QStringLiteral("cmdregistra"), pick.actionShown);
+        form->setControlVisible(QStringLiteral("cmdcognome"), pick.actionShown);
+        hide();
+        app.showWindow(form);
+        return;
+    }
+}
+
+void FormVolList::cmdstampaClicked()
+{
+    stampalista(app, ui->List1);
+}

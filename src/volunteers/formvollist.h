@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/ostralewindow.h"
+
+#include <memory>
+
+class QListWidget;
+
+namespace Ui {
+class formvollist;
+}
+
+// The volunteer list: grouped by association ("GV", "VA", "VE", "PV"),
+// searched by surname ("CV"), or simple lists from which the volunteer form
+// picks a volunteer to change ("MV"), delete ("AV") or register from the
+// history archive ("SV"), as `modolistvol` says.
+class FormVolList : public OstraleWindow
+{
+    Q_OBJECT
+
+public:
+    FormVolList(App& app, QWidget* parent);
+    ~FormVolList() override;
+
+    void activate() override;
+    QListWidget* List1() const;
+
+private:
+    void buildHistoryList(QStringList& lines);
+    void buildGroupedList(QStringList& lines);
+    void buildSimpleList(QStringList& lines);
+    void cmdcercaClicked();
+    void List1Clicked();
+    void cmdstampaClicked();
+    QString formVolAssociation() const;
+
+    std::unique_ptr<Ui::formvollist> ui;
+    // The mode the shown list was built for: coming back in that mode with a
+    // line selected keeps it; another mode gets its own list.
+    QString m_builtMode;
+};

@@ -1,0 +1,209 @@
+// Where the badges land: four to a sheet at the set-up's vertical values, one
+// to a sheet at the first position's, and the set-up file read afresh at
+// every print run, with the defaults when it is missing or short.
+#include "badgedesk.h"
+
+#include <QLineEdit>
+
+namespace {
+
+const QList<int> Defaults { 1630, 2110, 2650, 3150, 5530, 6050, 6570, 7070, 9420, 9890, 10394,
+    10920, 13350, 13780, 14250, 14800 };
+
+// One badge as printed: the tops of its three text rows, the left edge, top
+// and bottom of its bars, where the code in clear starts, and the text rows'
+// left edge.
+struct Badge
+{
+    QList<int> rows;
+    int barLeft = -1;
+    int barTop = -1;
+    int barBottom = -1;
+    QPoint code;
+    int textX = -1;
+    bool operator==(const Badge& o) const
+    {
+        return rows == o.rows && barLeft == o.barLeft && barTop == o.barTop
+            && barBottom == o.barBottom && code == o.code && textX == o.textX;
+    }
+};
+
+char* toString(const Badge& b)
+{
+    QStringList rows;
+    for (int y : b.rows)
+        rows << QString::number(y);
+    return qstrdup(
+        qPrintable(QStringLiteral("rows %1 at x %2, bars from x %7 y %3-%4, code at %5,%6")
+                       .arg(rows.join(QLatin1Char(' ')))
+                       .arg(b.textX)
+                       .arg(b.barTop)
+                       .arg(b.barBottom)
+                       .arg(b.code.x())
+                       .arg(b.code.y())
+                       .arg(b.barLeft)));
+}
+
+int columnX(App& app)
+{
+    Printer& printer = app.printer();
+    printer.setFontName(QStringLiteral("courier new"));
+    printer.setFontSize(8);
+    return 21 * printer.textWidth(QStringLiteral("0"));
+}
+
+// Where a badge at that position must be, from the 16 set-up values.
+Badge expected(App& app, const QList<int>& values, int position)
+{
+    const int base = 4 * (position - 1);
+    const int barTop = values[base + 3] + 1;
+    return Badge { values.mid(base, 3), 1650, barTop, barTop + 450, QPoint(2800, barTop + 450),
+        columnX(app) };
+}
+
+QList<Badge> badgesOf(const Printer::Job& job)
+{
+    QList<Badge> badges;
+    Badge current;
+    for (const Printer::Operation& op : job.operations) {
+        if (op.kind == Printer::Operation::Box) {
+            if (current.barLeft < 0) {
+                current.barLeft = op.box.left();
+                current.barTop = op.box.top();
+            }
+            current.barLeft = qMin(current.barLeft, op.box.left());
+            current.barTop = qMin(current.barTop, op.box.top());
+            current.barBottom = qMax(current.barBottom, op.box.bottom());
+        } else if (op.kind == Printer::Operation::Text && current.rows.size() < 3) {
+            current.rows << op.box.y();
+            current.textX = op.box.x();
+        } else if (op.kind == Printer::Operation::Text) {
+            current.code = op.box.topLeft();
+            badges << current;
+            current = Badge();
+        }
+    }
+    return badges;
+}
+
+} // namespace
+
+class TestBadgePrinting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fourToASheetFifthStartsANewOne();
+    void onePerSheetAlwaysAtTheFirstPosition();
+    void setUpChangesApplyToTheNextRun();
+    void setUpFileFallsBackToDefaults_data();
+    void setUpFileFallsBackToDefaults();
+};
+
+void TestBadgePrinting::fourToASheetFifthStartsANewOne()
+{
+    BadgeDesk desk;
+    const QStringList surnames { "ROSSI", "BIANCHI", "VERDI", "NERI", "GIALLI" };
+    for (int i = 0; i < surnames.size(); ++i)
+        QVERIFY(desk.addVolunteer(QStringLiteral("00100%1").arg(i + 1, 2, 10, QLatin1Char('0')),
+            QStringLiteral("ALFA"), surnames[i]));
+    desk.show(QStringLiteral("formpass"));
+    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
+    for (const QString& surname : surnames)
+        QVERIFY(desk.choose(QStringLiteral("cmbvol"), surname + QStringLiteral(" MARIO")));
+    desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpassvol"));
+
+    QCOMPARE(desk.jobs.size(), 2);
+    const QList<Badge> first = badgesOf(desk.jobs[0]);
+    QCOMPARE(first.size(), 4);
+    for (int position = 1; position <= 4; ++position)
+        QCOMPARE(first[position - 1], expected(*desk.app, Defaults, position));
+    QCOMPARE(badgesOf(desk.jobs[1]), QList<Badge> { expected(*desk.app, Defaults, 1) });
+    QCOMPARE(desk.jobs[1].texts().last(), QStringLiteral("0010005"));
+}
+
+void TestBadgePrinting::onePerSheetAlwaysAtTheFirstPosition()
+{
+    BadgeDesk desk;
+    for (const char* surname : { "ROSSI", "BIANCHI", "VERDI" })
+        QVERIFY(desk.addVolunteer(QString::fromLatin1(surname).left(3), QStringLiteral("ALFA"),
+            QString::fromLatin1(surname)));
+    desk.show(QStringLiteral("formpass"));
+    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
+    for (const char* surname : { "ROSSI", "BIANCHI", "VERDI" })
+        QVERIFY(desk.choose(QStringLiteral("cmbvol"), QString::fromLatin1(surname) + " MARIO"));
+    desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpasssing"));
+
+    QCOMPARE(desk.jobs.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(desk.jobs[i].pages, 1);
+        QCOMPARE(badgesOf(desk.jobs[i]), QList<Badge> { expected(*desk.app, Defaults, 1) });
+    }
+    QCOMPARE(desk.jobs[2].texts().last(), QStringLiteral("VER"));
+}
+
+void TestBadgePrinting::setUpChangesApplyToTheNextRun()
+{
+    BadgeDesk desk;
+    QVERIFY(desk.addVolunteer(
+        QStringLiteral("0010001"), QStringLiteral("ALFA"), QStringLiteral("ROSSI")));
+    OstraleWindow* setup = desk.show(QStringLiteral("formsetpass"));
+    // Typed text is read as a number: blanks ignored, the leading number
+    // taken, no number at all is 0.
+    const QStringList typed { "1700 ", "", "2.5e3", "3000x", "abc" };
+    const QStringList boxes { "sr11", "sr12", "sr13", "sr14", "sr21" };
+    for (int i = 0; i < typed.size(); ++i)
+        setup->findChild<QLineEdit*>(boxes[i])->setText(typed[i]);
+    desk.click(QStringLiteral("formsetpass"), QStringLiteral("cmdmodifica"));
+
+    desk.show(QStringLiteral("formpass"));
+    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
+    QVERIFY(desk.choose(QStringLiteral("cmbvol"), QStringLiteral("ROSSI MARIO")));
+    desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpasssing"));
+    QCOMPARE(desk.jobs.size(), 1);
+    QList<int> values = Defaults;
+    values[0] = 1700;
+    values[1] = 0;
+    values[2] = 2500;
+    values[3] = 3000;
+    QCOMPARE(badgesOf(desk.jobs[0]), QList<Badge> { expected(*desk.app, values, 1) });
+}
+
+void TestBadgePrinting::setUpFileFallsBackToDefaults_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("firstRow");
+    QTest::newRow("missing") << QByteArray() << 1630;
+    QTest::newRow("15 values") << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\r\n") << 1630;
+    QTest::newRow("two records, the last used")
+        << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"
+                      "901,902,903,904,5,6,7,8,9,10,11,12,13,14,15,16\r\n")
+        << 901;
+}
+
+void TestBadgePrinting::setUpFileFallsBackToDefaults()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, firstRow);
+    BadgeDesk desk;
+    QVERIFY(desk.addVolunteer(
+        QStringLiteral("0010001"), QStringLiteral("ALFA"), QStringLiteral("ROSSI")));
+    QFile file(desk.path(QStringLiteral("setpass.prm")));
+    if (content.isEmpty()) {
+        QVERIFY(file.remove());
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+    }
+    desk.show(QStringLiteral("formpass"));
+    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
+    desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpassass"));
+    QCOMPARE(desk.jobs.size(), 1);
+    const QList<Badge> badges = badgesOf(desk.jobs[0]);
+    QCOMPARE(badges.size(), 1);
+    QCOMPARE(badges[0].rows.first(), firstRow);
+}
+
+QTEST_MAIN(TestBadgePrinting)
+#include "tst_badgeprinting.moc"
