@@ -9,26 +9,17 @@ void aggiornanumerovolontari(App& app)
     Globals& g = app.g;
     {
         const BusyPointer busy;
-        Transaction recount(app.Data3.database());
-        g.esitoass = QStringLiteral("0");
-        for (;;) {
-            leggiass(app);
-            if (g.esitoass == QLatin1String("9"))
-                break;
+        Transaction recount(app.Data3);
+        scanAll(g.esitoass, [&] { leggiass(app); }, [&] {
             g.contarighe = QStringLiteral("0");
             g.denomass = app.Data3.recordset().field(QStringLiteral("DENOM"));
-            g.esitovol = QStringLiteral("0");
-            for (;;) {
-                leggivolass(app);
-                if (g.esitovol == QLatin1String("9"))
-                    break;
-                g.contarighe = QString::number(g.contarighe.toLongLong() + 1);
-            }
+            scanAll(g.esitovol, [&] { leggivolass(app); },
+                [&] { g.contarighe = QString::number(g.contarighe.toLongLong() + 1); });
             Recordset& association = app.Data3.recordset();
             association.edit();
             association.setField(QStringLiteral("NUMVOL"), g.contarighe);
             association.update();
-        }
+        });
         recount.commit();
         app.Data3.refresh();
     }

@@ -9,18 +9,19 @@ void filtraass(App& app, QComboBox* cmbassdenom)
 {
     // The operator's text stays as it is: only the list is refilled.
     const QString typed = cmbassdenom->currentText();
+    const QStringList names = associationNamesContaining(app, app.g.cercaass.toUpper());
     cmbassdenom->clear();
-    const QString wanted = app.g.cercaass.toUpper();
+    cmbassdenom->addItems(names);
+    cmbassdenom->setEditText(typed);
+}
+
+QStringList associationNamesContaining(App& app, const QString& wanted)
+{
     QStringList names;
-    app.g.esitoass = QStringLiteral("0");
-    for (;;) {
-        leggiass(app);
-        if (app.g.esitoass == QLatin1String("9"))
-            break;
+    scanAll(app.g.esitoass, [&] { leggiass(app); }, [&] {
         const QString denom = app.Data3.recordset().field(QStringLiteral("DENOM"));
         if (denom.contains(wanted, Qt::CaseSensitive))
             names << denom;
-    }
-    cmbassdenom->addItems(names);
-    cmbassdenom->setEditText(typed);
+    });
+    return names;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class App;
 class QComboBox;
 
@@ -7,3 +9,7 @@ class QComboBox;
 // contains `cercaass` in upper case (all of them when it is empty), in name
 // order.
 void filtraass(App& app, QComboBox* cmbassdenom);
+
+// The associations of the register in name order whose DENOM contains
+// `wanted` (already upper-cased; "" admits all).
+QStringList associationNamesContaining(App& app, const QString& wanted);

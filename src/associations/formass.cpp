@@ -3,6 +3,7 @@
 #include "filtraass.h"
 #include "formlist.h"
 #include "app/app.h"
+#include "app/counters.h"
 #include "app/listlines.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
@@ -24,17 +25,6 @@ bool isNumeric(const QString& text)
 {
     static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
     return number.match(text).hasMatch();
-}
-
-bool isCode(const QString& text)
-{
-    static const QRegularExpression digits(QStringLiteral("^\\s*\\d+\\s*$"));
-    return digits.match(text).hasMatch();
-}
-
-QString nextCode(const QString& code)
-{
-    return QStringLiteral("%1").arg(code.trimmed().toLongLong() + 1, 3, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -92,7 +82,7 @@ void Formass::prepare()
     ui->cmbassdenom->setEditText(QString());
     m_loadedDenom.clear();
     clearFields();
-    ui->fasscodass->setText(TextFile::readFirstLine(app.g.fileprossass));
+    ui->fasscodass->setText(Counters::read(app.g.fileprossass, Counters::AssociationDigits));
 }
 
 void Formass::clearFields()
@@ -218,11 +208,11 @@ void Formass::insertAssociation()
     const QString code = ui->fasscodass->text();
     // The counter cannot move on from a code that is not a number: refuse it
     // before anything is stored.
-    if (!isCode(code)) {
+    if (!Counters::isNumber(code)) {
         app.say(QStringLiteral("Codice associazione errato."));
         return;
     }
-    const QString next = nextCode(code);
+    const QString next = Counters::next(code, Counters::AssociationDigits);
     {
         const BusyPointer busy;
         try {
@@ -232,7 +222,7 @@ void Formass::insertAssociation()
             writeFields(code);
             app.Data3.recordset().update();
             app.Data3.refresh();
-            TextFile::writeLines(app.g.fileprossass, { next });
+            Counters::write(app.g.fileprossass, next);
         } catch (const DbError& error) {
             app.Data3.recordset().cancelUpdate();
             app.say(error.number() == DbError::DuplicateKey ? QStringLiteral("Associazione già presente")
@@ -281,7 +271,7 @@ bool Formass::deleteAll(void (*scan)(App&), QString& status, DataControl& data, 
         return false;
     }
     // All of them or none: one change.
-    Transaction removal(data.database());
+    Transaction removal(data);
     for (;;) {
         status = QStringLiteral("0");
         scan(app);

@@ -50,24 +50,19 @@ void FormList::buildList(bool filtered)
     QStringList lines { g.rigastampa, QStringLiteral("     ") };
 
     qint64 total = 0;
-    g.esitoass = QStringLiteral("0");
-    for (;;) {
-        leggiass(app);
-        if (g.esitoass == QLatin1String("9"))
-            break;
+    scanAll(g.esitoass, [&] { leggiass(app); }, [&] {
         const Recordset& association = app.Data3.recordset();
         const QString denom = association.field(QStringLiteral("DENOM"));
         if (filtered) {
-            if (!wanted.isEmpty() && !denom.contains(wanted, Qt::CaseSensitive))
-                continue;
-            lines << denom;
-            continue;
+            if (wanted.isEmpty() || denom.contains(wanted, Qt::CaseSensitive))
+                lines << denom;
+            return;
         }
         const QString numvol = association.field(QStringLiteral("NUMVOL"));
         g.rigastampa = ListLines::field(denom, 50) + QLatin1Char(' ') + numvol;
         total += numvol.toLongLong();
         lines << (withCounts ? g.rigastampa : denom);
-    }
+    });
     if (withCounts) {
         g.contarighe = QString::number(total);
         g.rigastampa = ListLines::total(g.contarighe);

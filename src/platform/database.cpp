@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "datacontrol.h"
 #include "error.h"
 
 #include <QDir>
@@ -35,12 +36,6 @@ Database::~Database()
     close();
 }
 
-bool Database::isOpen() const
-{
-    return QSqlDatabase::contains(m_connectionName)
-        && QSqlDatabase::database(m_connectionName, false).isOpen();
-}
-
 void Database::open()
 {
     const QString path = QDir::current().absoluteFilePath(m_fileName);
@@ -70,33 +65,38 @@ void Database::open()
                 // A read-only file cannot switch journal: it still reads as it is.
                 probe.exec(QStringLiteral("pragma journal_mode=WAL"));
                 probe.exec(QStringLiteral("pragma synchronous=FULL"));
+                // Room for a large register in memory, so that long ordered
+                // scans do not read the same pages again and again.
+                probe.exec(QStringLiteral("pragma cache_size=-32768"));
             }
         }
+        if (!failure)
+            m_db = db;
     }
     if (failure) {
         close();
         throw *failure;
     }
     m_openPath = path;
+    ++m_generation;
 }
 
 void Database::close()
 {
-    if (!QSqlDatabase::contains(m_connectionName))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (db.isOpen())
-            db.close();
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
     }
-    QSqlDatabase::removeDatabase(m_connectionName);
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::removeDatabase(m_connectionName);
     m_openPath.clear();
 }
 
 QSqlDatabase Database::handle()
 {
-    open();
-    return QSqlDatabase::database(m_connectionName, false);
+    if (!isOpen())
+        open();
+    return m_db;
 }
 
 void Database::beginTransaction()
@@ -147,6 +147,13 @@ DbError Database::translate(const QSqlError& error, const QString& fileName)
 Transaction::Transaction(Database& database)
     : m_database(database)
 {
+    m_database.beginTransaction();
+}
+
+Transaction::Transaction(DataControl& connection)
+    : m_database(connection.database())
+{
+    connection.endReading();
     m_database.beginTransaction();
 }
 

@@ -17,7 +17,10 @@ public:
     Database& operator=(const Database&) = delete;
 
     QString fileName() const { return m_fileName; }
-    bool isOpen() const;
+    bool isOpen() const { return m_db.isOpen(); }
+    // Changes each time the file is opened anew: statements prepared on an
+    // earlier opening are no longer valid.
+    int generation() const { return m_generation; }
 
     // Opens the file if it is not open yet. A missing file is error 3024, a
     // file that is not a database 3343; the file is never created here.
@@ -36,13 +39,20 @@ private:
     QString m_fileName;
     QString m_connectionName;
     QString m_openPath;
+    QSqlDatabase m_db;
+    int m_generation = 0;
 };
+
+class DataControl;
 
 // Commits on commit(), rolls back if left otherwise (an error thrown half-way).
 class Transaction
 {
 public:
     explicit Transaction(Database& database);
+    // A transaction on a data connection first ends the connection's open
+    // reading, so the transaction sees what other connections wrote meanwhile.
+    explicit Transaction(DataControl& connection);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

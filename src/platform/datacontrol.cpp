@@ -47,8 +47,13 @@ void DataControl::refresh()
     m_recordset.open(&m_database, m_table, withRowId(m_recordSource), m_parameters);
 }
 
-void DataControl::closeDatabase()
+void DataControl::endReading()
 {
     m_recordset.close();
+}
+
+void DataControl::closeDatabase()
+{
+    m_recordset.release();
     m_database.close();
 }

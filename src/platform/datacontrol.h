@@ -27,6 +27,10 @@ public:
     Recordset& recordset() { return m_recordset; }
     Database& database() { return m_database; }
 
+    // Ends the reading of the current record source (the recordset is left
+    // at its end); the next refresh reads again.
+    void endReading();
+
     // Lets go of the file (a maintenance operation copies or replaces it);
     // the next refresh opens it again.
     void closeDatabase();

@@ -30,7 +30,8 @@ void Recordset::open(Database* database, const QString& table, const QString& sq
 
 void Recordset::close()
 {
-    m_query = QSqlQuery();
+    if (m_query.isActive())
+        m_query.finish();
     m_current = QSqlRecord();
     m_position = -1;
     m_eof = true;
@@ -39,14 +40,32 @@ void Recordset::close()
     m_pending.clear();
 }
 
+void Recordset::release()
+{
+    close();
+    m_query = QSqlQuery();
+    m_preparedSql.clear();
+    m_preparedGeneration = -1;
+}
+
 void Recordset::execute()
 {
-    m_query = QSqlQuery(m_database->handle());
-    m_query.setForwardOnly(true);
-    if (!m_query.prepare(m_sql))
-        throw Database::translate(m_query.lastError(), m_database->fileName());
-    for (const QVariant& param : m_params)
-        m_query.addBindValue(param);
+    // The same query run again (a scan restarted, a lookup repeated) reuses
+    // its prepared statement.
+    QSqlDatabase db = m_database->handle();
+    if (m_preparedSql != m_sql || m_preparedGeneration != m_database->generation()) {
+        m_query = QSqlQuery(db);
+        m_query.setForwardOnly(true);
+        m_preparedSql.clear();
+        if (!m_query.prepare(m_sql))
+            throw Database::translate(m_query.lastError(), m_database->fileName());
+        m_preparedSql = m_sql;
+        m_preparedGeneration = m_database->generation();
+    } else if (m_query.isActive()) {
+        m_query.finish();
+    }
+    for (int i = 0; i < m_params.size(); ++i)
+        m_query.bindValue(i, m_params[i]);
     if (!m_query.exec())
         throw Database::translate(m_query.lastError(), m_database->fileName());
     m_position = -1;
@@ -59,7 +78,13 @@ void Recordset::fetch()
     m_editMode = EditMode::None;
     m_pending.clear();
     if (m_query.isActive() && m_query.next()) {
-        m_current = m_query.record();
+        // The columns are the same on every row: only the values are copied.
+        if (m_position < 0 || m_current.count() == 0) {
+            m_current = m_query.record();
+        } else {
+            for (int i = 0; i < m_current.count(); ++i)
+                m_current.setValue(i, m_query.value(i));
+        }
         ++m_position;
         m_eof = false;
     } else {

@@ -43,7 +43,10 @@ private:
     friend class DataControl;
     void open(Database* database, const QString& table, const QString& sql,
         const QVariantList& params);
+    // Ends the reading; the prepared statement is kept for the next run.
     void close();
+    // Drops the prepared statement too (the file is about to be closed).
+    void release();
     void execute();
     void fetch();
     void requireCurrent() const;
@@ -55,6 +58,8 @@ private:
     QString m_sql;
     QVariantList m_params;
     QSqlQuery m_query;
+    QString m_preparedSql;
+    int m_preparedGeneration = -1;
     QSqlRecord m_current;
     qint64 m_position = -1;
     bool m_eof = true;

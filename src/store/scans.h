@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QVariantList>
+
 class App;
 class DataControl;
-class QString;
-class QVariant;
-template <typename T> class QList;
-using QVariantList = QList<QVariant>;
 
 // The record scans. Each call moves one record further on its connection and
 // reports in its status variable: "1" on the first record, "2" on a following
@@ -16,6 +15,19 @@ using QVariantList = QList<QVariant>;
 // scan, otherwise moves to the next record.
 void scanStep(DataControl& connection, QString& status, const QString& sql,
     const QVariantList& parameters);
+
+// Runs a scan from the start ("0") to its end ("9") and calls `visit` on
+// every record it stops on.
+template <typename Scan, typename Visit> void scanAll(QString& status, Scan scan, Visit visit)
+{
+    status = QStringLiteral("0");
+    for (;;) {
+        scan();
+        if (status == QLatin1String("9"))
+            return;
+        visit();
+    }
+}
 
 void leggiass(App& app);     // all associations by DENOM (Data3, esitoass)
 void trovaass(App& app);     // the association named denomass (Data3, esitoass: "1" or "9")

@@ -32,8 +32,12 @@ QList<RegisterFile> buildRegisterFiles()
         {}, {}, { split("CODASS COGN") } };
     files << RegisterFile { QStringLiteral("asso.mdb"), QStringLiteral("ASSO"), assoFields, counts,
         { split("DENOM"), split("CODASS") }, {} };
+    // The volunteers are read in association order by most lists and counts:
+    // that index holds every field, so those reads never leave it.
     files << RegisterFile { QStringLiteral("emervol.mdb"), QStringLiteral("EMERVOL"), volunteerFields,
-        {}, { split("CODVOL") }, { split("DENOM COGNOME NOME"), split("COGNOME NOME") } };
+        {}, { split("CODVOL") },
+        { split("DENOM COGNOME NOME CODVOL CAMPO TENDA SPEC DATAAR ORAAR DATAPA ORAPA"),
+            split("COGNOME NOME") } };
     files << RegisterFile { QStringLiteral("stor.mdb"), QStringLiteral("STOR"),
         split("CODASS CODVOL DENOM COGN NOME INDIR CAP CITTA PROV TEL FAX MAIL SPEC"), {}, {},
         { split("CODASS CODVOL"), split("DENOM COGN NOME") } };

@@ -5,6 +5,7 @@
 #include "volunteerlines.h"
 #include "volunteerlookups.h"
 #include "app/app.h"
+#include "app/counters.h"
 #include "app/listlines.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
@@ -12,9 +13,7 @@
 #include "store/scans.h"
 #include "ui_formvol.h"
 
-#include <QFileInfo>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 
 namespace {
@@ -27,22 +26,20 @@ bool isMode(const QString& mode, std::initializer_list<const char*> codes)
     return false;
 }
 
-// The volunteer counter as shown in the form: four digits. A missing or
-// empty counter file counts as "0000" and is created.
+// The volunteer counter as the form shows it: four digits.
 QString readVolunteerCounter(App& app)
 {
-    const QString path = app.g.fileprossvol;
-    QString counter;
-    if (QFileInfo::exists(path))
-        counter = TextFile::readFirstLine(path).trimmed();
-    if (counter.isEmpty()) {
-        counter = QStringLiteral("0000");
-        TextFile::writeLines(path, { counter });
-    }
-    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
-    if (digits.match(counter).hasMatch())
-        counter = QStringLiteral("%1").arg(counter.toLongLong(), 4, 10, QLatin1Char('0'));
-    return counter;
+    const QString counter = Counters::read(app.g.fileprossvol, Counters::VolunteerDigits);
+    if (!Counters::isNumber(counter))
+        return counter;
+    return QStringLiteral("%1").arg(counter.trimmed().toLongLong(), Counters::VolunteerDigits, 10, QLatin1Char('0'));
+}
+
+FormVol::HistoryKey historyKeyOf(const Recordset& record)
+{
+    return { record.field(QStringLiteral("CODASS")), record.field(QStringLiteral("CODVOL")),
+        record.field(QStringLiteral("DENOM")), record.field(QStringLiteral("COGN")),
+        record.field(QStringLiteral("NOME")) };
 }
 
 } // namespace
@@ -161,10 +158,7 @@ void FormVol::loadPickedHistoryRecord()
         if (VolunteerLines::history(record) == picked)
             break;
     }
-    const Recordset& record = app.Data5.recordset();
-    m_history = HistoryKey { record.field(QStringLiteral("CODASS")), record.field(QStringLiteral("CODVOL")),
-        record.field(QStringLiteral("DENOM")), record.field(QStringLiteral("COGN")),
-        record.field(QStringLiteral("NOME")) };
+    m_history = historyKeyOf(app.Data5.recordset());
     ui->cmbass->setEditText(m_history->denom);
     ui->cognome->setText(m_history->cogn);
     ui->nome->setText(m_history->nome);
@@ -309,8 +303,7 @@ void FormVol::insertVolunteer()
     Globals& g = app.g;
     const bool fromHistory = isMode(g.modovol, { "B", "T" });
     const QString number = ui->codbar->text().toUpper();
-    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
-    if (!fromHistory && !digits.match(number.trimmed()).hasMatch()) {
+    if (!fromHistory && !Counters::isNumber(number)) {
         // The counter cannot move on from a number that is not a number.
         app.say(QStringLiteral("Codice volontario errato."));
         return;
@@ -373,8 +366,8 @@ void FormVol::insertVolunteer()
         return;
     }
     if (!fromHistory) {
-        const QString next = QStringLiteral("%1").arg(number.trimmed().toLongLong() + 1, 4, 10, QLatin1Char('0'));
-        TextFile::writeLines(g.fileprossvol, { next });
+        const QString next = Counters::next(number, Counters::VolunteerDigits);
+        Counters::write(g.fileprossvol, next);
         ui->codbar->setText(next);
     }
     forgetVolunteerList();
@@ -479,9 +472,7 @@ void FormVol::lookUpBadge(bool registerAtOnce)
         return;
     }
     const Recordset& history = app.Data5.recordset();
-    m_history = HistoryKey { history.field(QStringLiteral("CODASS")), history.field(QStringLiteral("CODVOL")),
-        history.field(QStringLiteral("DENOM")), history.field(QStringLiteral("COGN")),
-        history.field(QStringLiteral("NOME")) };
+    m_history = historyKeyOf(history);
     ui->cmbass->setEditText(m_history->denom);
     ui->cognome->setText(m_history->cogn);
     ui->nome->setText(m_history->nome);

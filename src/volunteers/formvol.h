@@ -53,15 +53,18 @@ private:
     void clearPersonFields();
     QString selectedListLine() const;
 
-    std::unique_ptr<Ui::formvol> ui;
-    // The volunteer loaded by a pick in the list: the only one "Modifica" and
-    // "Elimina" may act on.
-    QString m_loadedCode;
-    // The history record a history or badge insert registers, found again by
-    // its fields at save time.
+public:
+    // A history record, found again by its fields at save time.
     struct HistoryKey
     {
         QString codass, codvol, denom, cogn, nome;
     };
+
+private:
+    std::unique_ptr<Ui::formvol> ui;
+    // The volunteer loaded by a pick in the list: the only one "Modifica" and
+    // "Elimina" may act on.
+    QString m_loadedCode;
+    // The history record a history or badge insert registers.
     std::optional<HistoryKey> m_history;
 };

@@ -92,17 +92,13 @@ void FormVolList::buildHistoryList(QStringList& lines)
         ? QStringLiteral("select * from STOR ORDER BY DENOM, COGN, NOME")
         : QStringLiteral("select * from STOR where DENOM = ? ORDER BY DENOM, COGN, NOME");
     const QVariantList parameters = association.isEmpty() ? QVariantList() : QVariantList { association };
-    g.esitostor = QStringLiteral("0");
-    for (;;) {
-        scanStep(app.Data5, g.esitostor, sql, parameters);
-        if (g.esitostor == QLatin1String("9"))
-            break;
+    scanAll(g.esitostor, [&] { scanStep(app.Data5, g.esitostor, sql, parameters); }, [&] {
         const Recordset& record = app.Data5.recordset();
         if (!association.isEmpty() && record.field(QStringLiteral("DENOM")) != association)
-            continue;
+            return;
         lines << VolunteerLines::history(record);
         g.contarighe = plusOne(g.contarighe);
-    }
+    });
     lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
 }
 
@@ -125,15 +121,11 @@ void FormVolList::buildGroupedList(QStringList& lines)
     const QVariantList parameters = oneAssociation ? QVariantList { association } : QVariantList();
     bool first = true;
     QString group;
-    g.esitovol = QStringLiteral("0");
-    for (;;) {
-        scanStep(app.Data4, g.esitovol, sql, parameters);
-        if (g.esitovol == QLatin1String("9"))
-            break;
+    scanAll(g.esitovol, [&] { scanStep(app.Data4, g.esitovol, sql, parameters); }, [&] {
         const Recordset& volunteer = app.Data4.recordset();
         const QString denom = volunteer.field(QStringLiteral("DENOM"));
         if (oneAssociation && denom != association)
-            continue;
+            return;
         if (first) {
             lines << denom;
             first = false;
@@ -146,7 +138,7 @@ void FormVolList::buildGroupedList(QStringList& lines)
         lines << VolunteerLines::grouped(volunteer);
         g.contarighe = plusOne(g.contarighe);
         ++grandTotal;
-    }
+    });
     lines << VolunteerLines::total(g.contarighe) << QStringLiteral(" ")
           << VolunteerLines::grandTotal(QString::number(grandTotal));
 }
@@ -157,17 +149,13 @@ void FormVolList::buildSimpleList(QStringList& lines)
     const QString association = formVolAssociation();
     lines << ListLines::title(app, campTitle) << blankLine;
     g.contarighe = QStringLiteral("0");
-    g.esitovol = QStringLiteral("0");
-    for (;;) {
-        leggivol(app);
-        if (g.esitovol == QLatin1String("9"))
-            break;
+    scanAll(g.esitovol, [&] { leggivol(app); }, [&] {
         const Recordset& volunteer = app.Data4.recordset();
         if (!association.isEmpty() && volunteer.field(QStringLiteral("DENOM")) != association)
-            continue;
+            return;
         lines << VolunteerLines::simple(volunteer);
         g.contarighe = plusOne(g.contarighe);
-    }
+    });
     lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
 }
 
@@ -180,17 +168,13 @@ void FormVolList::cmdcercaClicked()
     const QString wanted = ui->cerca->text().toUpper();
     QStringList lines { ListLines::title(app, campTitle), blankLine };
     g.contarighe = QStringLiteral("0");
-    g.esitovol = QStringLiteral("0");
-    for (;;) {
-        leggivol(app);
-        if (g.esitovol == QLatin1String("9"))
-            break;
+    scanAll(g.esitovol, [&] { leggivol(app); }, [&] {
         const Recordset& volunteer = app.Data4.recordset();
         if (!volunteer.field(QStringLiteral("COGNOME")).contains(wanted, Qt::CaseSensitive))
-            continue;
+            return;
         lines << VolunteerLines::search(volunteer);
         g.contarighe = plusOne(g.contarighe);
-    }
+    });
     lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
     ui->List1->addItems(lines);
 }

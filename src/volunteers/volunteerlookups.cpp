@@ -1,14 +1,14 @@
 #include "volunteerlookups.h"
 
 #include "app/app.h"
+#include "app/counters.h"
+#include "associations/filtraass.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
 #include "store/scans.h"
 
 #include <QComboBox>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -21,54 +21,35 @@ void refill(QComboBox* combo, const QStringList& items)
     combo->setEditText(typed);
 }
 
-QStringList associationNames(App& app, const QString& wanted)
-{
-    QStringList names;
-    app.g.esitoass = QStringLiteral("0");
-    for (;;) {
-        leggiass(app);
-        if (app.g.esitoass == QLatin1String("9"))
-            break;
-        const QString denom = app.Data3.recordset().field(QStringLiteral("DENOM"));
-        if (denom.contains(wanted, Qt::CaseSensitive))
-            names << denom;
-    }
-    return names;
-}
-
 QStringList historyAssociationNames(App& app, const QString& wanted)
 {
     QStringList names;
     QString last;
     bool first = true;
-    app.g.esitostor = QStringLiteral("0");
-    for (;;) {
-        leggistor(app);
-        if (app.g.esitostor == QLatin1String("9"))
-            break;
+    // Only the names are read, in the history scan's order, straight from the
+    // archive's index: the whole archive is never fetched for a list of names.
+    const QString namesInOrder = QStringLiteral("select DENOM from STOR ORDER BY DENOM, COGN, NOME");
+    scanAll(app.g.esitostor, [&] { scanStep(app.Data5, app.g.esitostor, namesInOrder, {}); }, [&] {
         const QString denom = app.Data5.recordset().field(QStringLiteral("DENOM"));
+        // In name order equal names follow one another: each is listed once.
         if (!first && denom == last)
-            continue;
+            return;
         first = false;
         last = denom;
         if (denom.contains(wanted, Qt::CaseSensitive))
             names << denom;
-    }
+    });
     return names;
 }
 
-// The next association code from the counter file. A missing, empty or
-// unreadable counter counts as "000" and is created.
+// The next association code from the counter file; one that is not a
+// number counts as "000" rather than stopping the registration.
 QString takeAssociationCode(App& app)
 {
-    const QString path = app.g.fileprossass;
-    QString current;
-    if (QFileInfo::exists(path))
-        current = TextFile::readFirstLine(path).trimmed();
-    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
-    if (!digits.match(current).hasMatch())
+    QString current = Counters::read(app.g.fileprossass, Counters::AssociationDigits);
+    if (!Counters::isNumber(current))
         current = QStringLiteral("000");
-    TextFile::writeLines(path, { QStringLiteral("%1").arg(current.toLongLong() + 1, 3, 10, QLatin1Char('0')) });
+    Counters::write(app.g.fileprossass, Counters::next(current, Counters::AssociationDigits));
     return current;
 }
 
@@ -100,12 +81,12 @@ void creaassdastor(App& app)
 
 void caricaassvol(App& app, QComboBox* cmbass)
 {
-    refill(cmbass, associationNames(app, QString()));
+    refill(cmbass, associationNamesContaining(app, QString()));
 }
 
 void cercaassvol(App& app, QComboBox* cmbass)
 {
-    refill(cmbass, associationNames(app, cmbass->currentText().toUpper()));
+    refill(cmbass, associationNamesContaining(app, cmbass->currentText().toUpper()));
 }
 
 void caricaassstor(App& app, QComboBox* cmbass)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The code counters "prossimo_codice_associazione.txt" (three digits) and
+// "prossimo_codice_volontario.txt" (four digits): one line, the next number.
+namespace Counters {
+
+constexpr int AssociationDigits = 3;
+constexpr int VolunteerDigits = 4;
+
+// The counter's line. A missing or empty file counts as all zeros and is
+// created with them.
+QString read(const QString& path, int digits);
+// Whether a code can be counted on from: digits only (blanks around allowed).
+bool isNumber(const QString& text);
+// The number after `code`, with at least `digits` digits ("041" -> "042",
+// "999" -> "1000").
+QString next(const QString& code, int digits);
+// Rewrites the counter with one line (atomically).
+void write(const QString& path, const QString& value);
+
+} // namespace Counters
