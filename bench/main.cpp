@@ -1,0 +1,140 @@
+#include "measurement.h"
+#include "report.h"
+#include "seeder.h"
+#include "session.h"
+#include "timing.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <exception>
+#include <memory>
+
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform complains about every raise() the program makes.
+void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (standardHandler)
+        standardHandler(type, context, message);
+}
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& progress()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+QString describe(const ArchiveSizes& sizes)
+{
+    const QLocale locale(QLocale::English);
+    return QStringLiteral("%1 history records, %2 volunteers in %3 associations")
+        .arg(locale.toString(sizes.historyRecords), locale.toString(sizes.volunteers),
+            locale.toString(sizes.associations));
+}
+
+QString seconds(double ms)
+{
+    return QStringLiteral("%1 s").arg(ms / 1000, 0, 'f', 1);
+}
+
+void seed(const QString& label, const QString& folder, const ArchiveSizes& sizes)
+{
+    progress() << label << ": seeding " << describe(sizes) << " ..." << Qt::flush;
+    const double ms = Timing::milliseconds([&] { Seeder::seed(folder, sizes); });
+    progress() << " " << seconds(ms) << "\n" << Qt::flush;
+}
+
+int run(const ArchiveSizes& n, bool keep)
+{
+    const ArchiveSizes tenN { n.historyRecords * 10, n.volunteers * 10, n.associations * 10 };
+    QTemporaryDir folderN;
+    QTemporaryDir folderTenN;
+    if (!folderN.isValid() || !folderTenN.isValid())
+        throw std::runtime_error("cannot create a temporary folder");
+    folderN.setAutoRemove(!keep);
+    folderTenN.setAutoRemove(!keep);
+    seed(QStringLiteral("N"), folderN.path(), n);
+    seed(QStringLiteral("10N"), folderTenN.path(), tenN);
+
+    const QString home = QDir::currentPath();
+    const RunPlan plan;
+    Figures atN;
+    Figures atTenN;
+    {
+        Session sessionN(QStringLiteral("N"), folderN.path(), n);
+        Session sessionTenN(QStringLiteral("10N"), folderTenN.path(), tenN);
+        progress() << "measuring ..." << Qt::flush;
+        const double ms = Timing::milliseconds([&] {
+            Measurement::measure({ &sessionN, &sessionTenN }, plan);
+        });
+        progress() << " " << seconds(ms) << "\n" << Qt::flush;
+        atN = sessionN.figures;
+        atTenN = sessionTenN.figures;
+    }
+    // Leave the folders before they are removed.
+    QDir::setCurrent(home);
+    if (keep)
+        progress() << "kept: N in " << folderN.path() << ", 10N in " << folderTenN.path() << "\n"
+                   << Qt::flush;
+
+    const QList<ReportRow> rows = Report::rows(atN, atTenN);
+    out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
+          << "Medians of " << plan.countRuns << " to " << plan.startRuns
+          << " runs; a lookup is the mean of " << plan.lookupsPerRun
+          << " lookups of random existing names.\n\n"
+          << Report::table(rows) << "\n"
+          << Qt::flush;
+    for (const ReportRow& row : rows)
+        if (!row.passes())
+            return 1;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The program's windows are created and shown, but nobody needs to see them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(dropPlatformNoise);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ostrale-bench"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Times start-up, the automatic volunteer count, the volunteer scan and the association "
+        "lookup on synthetic archives of two sizes, N and 10N, against the same SQL run bare. "
+        "Exits with 1 when a goal is missed, 2 when the run itself failed."));
+    parser.addHelpOption();
+    const QCommandLineOption quick(QStringLiteral("quick"),
+        QStringLiteral("Smoke run: N = 10,000 history records and 1,000 volunteers."));
+    const QCommandLineOption keep(QStringLiteral("keep"),
+        QStringLiteral("Keep the seeded program folders and print where they are."));
+    parser.addOption(quick);
+    parser.addOption(keep);
+    parser.process(application);
+
+    const ArchiveSizes n = parser.isSet(quick) ? ArchiveSizes { 10000, 1000, 50 }
+                                               : ArchiveSizes { 100000, 10000, 500 };
+    try {
+        return run(n, parser.isSet(keep));
+    } catch (const std::exception& error) {
+        progress() << "\nostrale-bench: " << error.what() << "\n" << Qt::flush;
+        return 2;
+    }
+}

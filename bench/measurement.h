@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+
+class Session;
+
+// How many times each operation is repeated; the median run counts. One
+// more run before them warms the caches and is not counted.
+struct RunPlan
+{
+    int startRuns = 11;
+    int countRuns = 5;
+    int scanRuns = 7;
+    int lookupRuns = 9;
+    int lookupsPerRun = 2000;
+    int firstRowRepeats = 200;
+};
+
+// Median times in milliseconds: the program's, and the same statements bare.
+struct Figures
+{
+    double startup = 0;
+    double startupBare = 0; // the first row of the history archive
+    double count = 0;
+    double countBare = 0;
+    double scan = 0;
+    double scanBare = 0;
+    double lookup = 0; // one lookup
+    double lookupBare = 0;
+};
+
+namespace Measurement {
+
+// Measures every operation on every session, taking the sessions in turns
+// run by run, and fills their figures. Each result is checked against the
+// archive's sizes; a wrong one throws, so no figure is reported for work
+// that was not done.
+void measure(const QList<Session*>& sessions, const RunPlan& plan);
+
+} // namespace Measurement

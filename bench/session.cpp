@@ -1,0 +1,46 @@
+#include "session.h"
+
+#include "app/app.h"
+#include "baresql.h"
+#include "programruns.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <stdexcept>
+
+Session::Session(QString label, QString folder, const ArchiveSizes& sizes)
+    : m_label(std::move(label))
+    , m_folder(std::move(folder))
+    , m_sizes(sizes)
+    , m_bare(std::make_unique<BareSql>(m_folder))
+{
+}
+
+Session::~Session()
+{
+    if (m_program) {
+        enter();
+        m_program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+void Session::enter()
+{
+    if (!QDir::setCurrent(m_folder))
+        throw std::runtime_error(("cannot enter " + m_folder).toStdString());
+}
+
+App& Session::program()
+{
+    enter();
+    if (!m_program) {
+        m_program = ProgramRuns::newProgram();
+        m_program->start();
+        const QString error = ProgramRuns::firstError(*m_program);
+        if (!error.isEmpty())
+            throw std::runtime_error(("start-up: " + error).toStdString());
+    }
+    return *m_program;
+}
