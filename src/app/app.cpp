@@ -61,6 +61,13 @@ OstraleWindow* App::window(const QString& name)
 
 void App::showWindow(OstraleWindow* window)
 {
+    // The first time, a window opens over the middle of the main window.
+    if (window != m_main && m_main && !window->property("ostraleShown").toBool()) {
+        window->setProperty("ostraleShown", true);
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(m_main->frameGeometry().center());
+        window->move(frame.topLeft().x() < 0 ? 0 : frame.topLeft().x(), frame.topLeft().y() < 0 ? 0 : frame.topLeft().y());
+    }
     window->show();
     window->raise();
     if (!m_testMode)

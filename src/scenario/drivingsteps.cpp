@@ -189,6 +189,15 @@ void closeStep(Scenario& scenario, const Step& step)
     scenario.shownWindow(step.args[0])->close();
 }
 
+// Saves a picture of a shown window (PNG) in the program folder, for a
+// person to look at; it checks nothing.
+void snapshotStep(Scenario& scenario, const Step& step)
+{
+    QWidget* window = scenario.shownWindow(step.args[0]);
+    if (!window->grab().save(scenario.path(step.args[1]), "PNG"))
+        throw StepFailure { QStringLiteral("could not save %1").arg(step.args[1]) };
+}
+
 void answerStep(Scenario& scenario, const Step& step)
 {
     const QString answer = step.args[0].toLower();
@@ -236,6 +245,7 @@ QList<StepKind> drivingSteps()
         { "close", 1, 1, false, closeStep },
         { "answer", 1, 1, false, answerStep },
         { "answer-file", 1, 1, false, answerFileStep },
+        { "snapshot", 2, 2, false, snapshotStep },
     };
 }
 
