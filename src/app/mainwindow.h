@@ -47,6 +47,7 @@ public:
     void mnvolvelClicked();
     void mnvolvceClicked();
     void mnvolvassClicked();
+    void mnattsvolClicked();
     void mnemergenzaClicked();
     void mnpasstClicked();
     void mnpassetupClicked();

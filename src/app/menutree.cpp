@@ -51,7 +51,7 @@ const QList<MenuItem>& menuTree()
 
         { "mnatt", "Attestati", "", nullptr },
         { "mnattsass", "Stampa attestati di associazione", "mnatt", &MainWindow::mnattsassClicked },
-        { "mnattsvol", "Stampa attestati volontari", "mnatt", nullptr },
+        { "mnattsvol", "Stampa attestati volontari", "mnatt", &MainWindow::mnattsvolClicked },
 
         { "mnsto", "Storico", "", nullptr },
         { "mnstoagg", "Aggiornamento storico volontari", "mnsto", nullptr },

@@ -85,10 +85,13 @@ void FormList::List1Clicked()
         form->setTitle(QStringLiteral(" Dati di una associazione"));
         form->hideActionButton();
         app.showWindow(form);
-    } else if (mode == QLatin1String("AV")) {
-        g.modolistvol = QStringLiteral("VA");
+    } else if (mode == QLatin1String("AV") || mode == QLatin1String("EV")) {
+        const bool certificates = mode == QLatin1String("EV");
+        g.modolistvol = certificates ? QStringLiteral("VE") : QStringLiteral("VA");
         auto* volunteers = app.window(QStringLiteral("formvollist"));
-        volunteers->setControlVisible(QStringLiteral("cmdstampasel"), false);
+        volunteers->setControlVisible(QStringLiteral("cmdstampasel"), certificates);
+        volunteers->setControlText(QStringLiteral("cmdstampa"),
+            certificates ? QStringLiteral("Stampa tutti") : QStringLiteral("Stampa"));
         // The list is built anew for the association just clicked.
         if (auto* lines = volunteers->findChild<QListWidget*>(QStringLiteral("List1")))
             lines->clear();

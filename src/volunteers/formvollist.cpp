@@ -1,6 +1,7 @@
 #include "formvollist.h"
 
 #include "formvol.h"
+#include "stampavol.h"
 #include "volunteerlines.h"
 #include "associations/formlist.h"
 #include "app/app.h"
@@ -105,13 +106,8 @@ void FormVolList::buildHistoryList(QStringList& lines)
 void FormVolList::buildGroupedList(QStringList& lines)
 {
     Globals& g = app.g;
-    QString association;
     const bool oneAssociation = g.modolistvol == QLatin1String("VA") || g.modolistvol == QLatin1String("VE");
-    if (oneAssociation) {
-        auto* list = app.windowAs<FormList>(QStringLiteral("formlist"));
-        const QListWidgetItem* item = list ? list->List1()->currentItem() : nullptr;
-        association = item ? item->text() : QString();
-    }
+    const QString association = oneAssociation ? chosenAssociation() : QString();
     lines << ListLines::title(app, campTitle) << blankLine;
     g.contarighe = QStringLiteral("0");
     qint64 grandTotal = 0;
@@ -200,6 +196,12 @@ void FormVolList::List1Clicked()
         { "VA", "V", nullptr, false },
         { "PV", "V", nullptr, false },
     };
+    if (mode == QLatin1String("VE")) {
+        // A certificate for this volunteer is added to those chosen so far.
+        g.modostampavol = QStringLiteral("V");
+        stampavol(app, chosenAssociation(), ui->List1->currentItem() ? ui->List1->currentItem()->text() : QString());
+        return;
+    }
     for (const Pick& pick : picks) {
         if (mode != QLatin1String(pick.listMode))
             continue;
@@ -220,5 +222,17 @@ void FormVolList::List1Clicked()
 
 void FormVolList::cmdstampaClicked()
 {
+    if (app.g.modolistvol == QLatin1String("VE")) {
+        app.g.modostampavol = QStringLiteral("T");
+        stampavol(app, chosenAssociation(), QString());
+        return;
+    }
     stampalista(app, ui->List1);
+}
+
+QString FormVolList::chosenAssociation() const
+{
+    auto* list = app.windowAs<FormList>(QStringLiteral("formlist"));
+    const QListWidgetItem* item = list ? list->List1()->currentItem() : nullptr;
+    return item ? item->text() : QString();
 }

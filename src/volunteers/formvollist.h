@@ -33,6 +33,8 @@ private:
     void List1Clicked();
     void cmdstampaClicked();
     QString formVolAssociation() const;
+    // The association clicked in the association list.
+    QString chosenAssociation() const;
 
     std::unique_ptr<Ui::formvollist> ui;
     // The mode the shown list was built for: coming back in that mode with a

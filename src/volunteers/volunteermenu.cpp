@@ -41,6 +41,8 @@ void showVolunteerList(App& app, const char* mode)
     app.g.modolistvol = QString::fromLatin1(mode);
     list->List1()->setToolTip(QString());
     list->setControlVisible(QStringLiteral("cmdstampasel"), false);
+    // "Stampa tutti" belongs to the certificate choice only.
+    list->setControlText(QStringLiteral("cmdstampa"), QStringLiteral("Stampa"));
     // Opened from the menu, the list is always built anew.
     list->List1()->clear();
     app.showWindow(list);
@@ -88,10 +90,27 @@ void MainWindow::mnvolvceClicked()
     showVolunteerList(app, "CV");
 }
 
-void MainWindow::mnvolvassClicked()
+namespace {
+
+void chooseAssociationForVolunteers(App& app, const char* mode)
 {
     OstraleWindow* list = app.window(QStringLiteral("formlist"));
-    app.g.modolistass = QStringLiteral("AV");
+    app.g.modolistass = QString::fromLatin1(mode);
     list->setControlToolTip(QStringLiteral("List1"), QStringLiteral("Clicca l'associazione per visualizzare i suoi volontari."));
     app.showWindow(list);
+}
+
+} // namespace
+
+void MainWindow::mnvolvassClicked()
+{
+    chooseAssociationForVolunteers(app, "AV");
+}
+
+void MainWindow::mnattsvolClicked()
+{
+    const auto answer = app.say(QStringLiteral("Stampa attestati volontari con date?"), MessageBox::YesNo,
+        QStringLiteral("Stampa attestati volontari"));
+    app.g.conddate = answer == MessageBox::AnswerYes ? QStringLiteral("6") : QStringLiteral("7");
+    chooseAssociationForVolunteers(app, "EV");
 }
