@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QSqlDatabase>
+#include "bareconnection.h"
+
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -12,7 +13,6 @@ class BareSql
 {
 public:
     explicit BareSql(const QString& folder);
-    ~BareSql();
     BareSql(const BareSql&) = delete;
     BareSql& operator=(const BareSql&) = delete;
 
@@ -31,11 +31,8 @@ public:
     qint64 sumOfCounts();
 
 private:
-    QSqlDatabase open(const QString& folder, const QString& file);
-
-    QStringList m_connections;
-    QSqlDatabase m_history;
-    QSqlDatabase m_associations;
-    QSqlDatabase m_volunteers;
+    BareConnection m_history;
+    BareConnection m_associations;
+    BareConnection m_volunteers;
     QSqlQuery m_find;
 };

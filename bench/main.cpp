@@ -95,7 +95,8 @@ int run(const ArchiveSizes& n, bool keep)
     out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
           << "Medians of " << plan.countRuns << " to " << plan.startRuns
           << " runs; a lookup is the mean of " << plan.lookupsPerRun
-          << " lookups of random existing names.\n\n"
+          << " lookups of random existing names; a badge read is the median of "
+          << plan.badgeRounds * plan.badgeReadsPerRound << " reads.\n\n"
           << Report::table(rows) << "\n"
           << Qt::flush;
     for (const ReportRow& row : rows)
@@ -117,8 +118,9 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Times start-up, the automatic volunteer count, the volunteer scan and the association "
-        "lookup on synthetic archives of two sizes, N and 10N, against the same SQL run bare. "
+        "Times start-up, the automatic volunteer count, the volunteer scan, the association "
+        "lookup, the grouped volunteer list and the badge read on synthetic archives of two "
+        "sizes, N and 10N, against the same SQL run bare. "
         "Exits with 1 when a goal is missed, 2 when the run itself failed."));
     parser.addHelpOption();
     const QCommandLineOption quick(QStringLiteral("quick"),

@@ -3,6 +3,8 @@
 #include "app/app.h"
 #include "app/volunteercount.h"
 #include "baresql.h"
+#include "checks.h"
+#include "formmeasurement.h"
 #include "programruns.h"
 #include "session.h"
 #include "timing.h"
@@ -11,23 +13,12 @@
 #include <QEvent>
 #include <QHash>
 #include <QRandomGenerator>
-#include <stdexcept>
 
 namespace {
 
+using Checks::check;
+using Checks::checkNoError;
 using Samples = QHash<Session*, QList<double>>;
-
-void check(bool ok, const Session& session, const QString& what)
-{
-    if (!ok)
-        throw std::runtime_error((session.label() + QStringLiteral(": ") + what).toStdString());
-}
-
-void checkNoError(App& app, const Session& session, const QString& operation)
-{
-    const QString error = ProgramRuns::firstError(app);
-    check(error.isEmpty(), session, operation + QStringLiteral(": ") + error);
-}
 
 void measureStartup(const QList<Session*>& sessions, const RunPlan& plan)
 {
@@ -193,6 +184,9 @@ void measure(const QList<Session*>& sessions, const RunPlan& plan)
     measureCount(sessions, plan);
     measureScan(sessions, plan);
     measureLookup(sessions, plan);
+    FormMeasurement::measureVolunteerList(sessions, plan);
+    // Last: every read registers one more volunteer.
+    FormMeasurement::measureBadgeReads(sessions, plan);
 }
 
 } // namespace Measurement

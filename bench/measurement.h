@@ -14,6 +14,11 @@ struct RunPlan
     int lookupRuns = 9;
     int lookupsPerRun = 2000;
     int firstRowRepeats = 200;
+    int listRuns = 5;
+    // Each round opens the volunteer form and reads a batch of badges, each
+    // timed on its own; the figure is the median read.
+    int badgeRounds = 5;
+    int badgeReadsPerRound = 40;
 };
 
 // Median times in milliseconds: the program's, and the same statements bare.
@@ -27,6 +32,10 @@ struct Figures
     double scanBare = 0;
     double lookup = 0; // one lookup
     double lookupBare = 0;
+    double list = 0; // the grouped volunteer list
+    double listBare = 0;
+    double badgeRead = 0; // one badge read
+    double badgeReadBare = 0;
 };
 
 namespace Measurement {

@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "baresql.h"
 #include "programruns.h"
+#include "registerprobe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +15,7 @@ Session::Session(QString label, QString folder, const ArchiveSizes& sizes)
     , m_folder(std::move(folder))
     , m_sizes(sizes)
     , m_bare(std::make_unique<BareSql>(m_folder))
+    , m_probe(std::make_unique<RegisterProbe>(m_folder))
 {
 }
 

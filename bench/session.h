@@ -8,6 +8,7 @@
 
 class App;
 class BareSql;
+class RegisterProbe;
 
 // One seeded program folder, with the program running on it and a bare
 // connection beside it. Sessions of both sizes are measured in turns, so a
@@ -30,6 +31,8 @@ public:
     // The program, started on the folder the first time it is asked for.
     App& program();
     BareSql& bare() { return *m_bare; }
+    // Outside the timed work: what the registers now hold.
+    RegisterProbe& probe() { return *m_probe; }
 
     Figures figures;
 
@@ -38,5 +41,6 @@ private:
     QString m_folder;
     ArchiveSizes m_sizes;
     std::unique_ptr<BareSql> m_bare;
+    std::unique_ptr<RegisterProbe> m_probe;
     std::unique_ptr<App> m_program;
 };

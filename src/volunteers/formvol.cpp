@@ -234,29 +234,27 @@ bool FormVol::checkFields()
         app.say(QStringLiteral("Manca denominazione."));
         return false;
     }
+    // Each check leaves its verdict in esitocontrollo; the first refusal is
+    // told and ends the click.
+    auto refused = [&](const QString& message) {
+        if (g.esitocontrollo != QLatin1String("1"))
+            return false;
+        app.say(message);
+        return true;
+    };
     g.testodata = ui->dataar->text();
     ctrldata(app);
-    if (g.esitocontrollo == QLatin1String("1")) {
-        app.say(QStringLiteral("Data arrivo errata."));
+    if (refused(QStringLiteral("Data arrivo errata.")))
         return false;
-    }
     ctrloraarvol(app, ui->oraar->text());
-    if (g.esitocontrollo == QLatin1String("1")) {
-        app.say(QStringLiteral("Ora arrivo errata."));
+    if (refused(QStringLiteral("Ora arrivo errata.")))
         return false;
-    }
     g.testodata = ui->datapa->text();
     ctrldata(app);
-    if (g.esitocontrollo == QLatin1String("1")) {
-        app.say(QStringLiteral("Data partenza errata."));
+    if (refused(QStringLiteral("Data partenza errata.")))
         return false;
-    }
     ctrlorapavol(app, ui->orapa->text(), ui->datapa->text(), ui->dataar->text(), ui->oraar->text());
-    if (g.esitocontrollo == QLatin1String("1")) {
-        app.say(QStringLiteral("Ora partenza errata."));
-        return false;
-    }
-    return true;
+    return !refused(QStringLiteral("Ora partenza errata."));
 }
 
 void FormVol::cmdregistraClicked()
