@@ -1,6 +1,7 @@
 #include "formvollist.h"
 
 #include "formvol.h"
+#include "presencerule.h"
 #include "stampavol.h"
 #include "volunteerlines.h"
 #include "associations/formlist.h"
@@ -12,6 +13,7 @@
 #include "ui_formvollist.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace {
@@ -19,6 +21,13 @@ namespace {
 const QString campTitle = QStringLiteral(" ELENCO VOLONTARI ");
 const QString historyTitle = QStringLiteral(" ELENCO STORICO VOLONTARI ");
 const QString blankLine = QStringLiteral("     ");
+
+PresenceRecord presenceRecord(const Recordset& volunteer)
+{
+    return { volunteer.field(QStringLiteral("CAMPO")), volunteer.field(QStringLiteral("DATAAR")),
+        volunteer.field(QStringLiteral("ORAAR")), volunteer.field(QStringLiteral("DATAPA")),
+        volunteer.field(QStringLiteral("ORAPA")) };
+}
 
 QString plusOne(const QString& count)
 {
@@ -115,12 +124,15 @@ void FormVolList::buildGroupedList(QStringList& lines)
         ? QStringLiteral("select * from EMERVOL where DENOM = ? order by DENOM, COGNOME, NOME")
         : QStringLiteral("select * from EMERVOL order by DENOM, COGNOME, NOME");
     const QVariantList parameters = oneAssociation ? QVariantList { association } : QVariantList();
+    const std::optional<PresenceQuery> presence = presenceQuery();
     bool first = true;
     QString group;
     scanAll(g.esitovol, [&] { scanStep(app.Data4, g.esitovol, sql, parameters); }, [&] {
         const Recordset& volunteer = app.Data4.recordset();
         const QString denom = volunteer.field(QStringLiteral("DENOM"));
         if (oneAssociation && denom != association)
+            return;
+        if (presence && !isPresent(presenceRecord(volunteer), *presence))
             return;
         if (first) {
             lines << denom;
@@ -228,6 +240,19 @@ void FormVolList::cmdstampaClicked()
         return;
     }
     stampalista(app, ui->List1);
+}
+
+std::optional<PresenceQuery> FormVolList::presenceQuery() const
+{
+    if (app.g.modolistvol != QLatin1String("PV"))
+        return std::nullopt;
+    // The presence window's boxes, read as they stand.
+    auto* window = app.window(QStringLiteral("Formpresenti"));
+    auto text = [window](const char* box) {
+        auto* edit = window ? window->findChild<QLineEdit*>(QString::fromLatin1(box)) : nullptr;
+        return edit ? edit->text() : QString();
+    };
+    return PresenceQuery { text("datapres"), text("orapres"), text("campopres") };
 }
 
 QString FormVolList::chosenAssociation() const

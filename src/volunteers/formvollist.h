@@ -3,6 +3,7 @@
 #include "app/ostralewindow.h"
 
 #include <memory>
+#include <optional>
 
 class QListWidget;
 
@@ -33,6 +34,8 @@ private:
     void List1Clicked();
     void cmdstampaClicked();
     QString formVolAssociation() const;
+    // In the presence list: the date, time and camp asked for.
+    std::optional<struct PresenceQuery> presenceQuery() const;
     // The association clicked in the association list.
     QString chosenAssociation() const;
 
