@@ -87,9 +87,10 @@ QString Printer::nextPdfName() const
     QDir folder(m_pdfFolder.isEmpty() ? QDir::current().filePath(QStringLiteral("stampe")) : m_pdfFolder);
     folder.mkpath(QStringLiteral("."));
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    QString name = folder.filePath(QStringLiteral("stampa-%1.pdf").arg(stamp));
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = folder.filePath(QStringLiteral("stampa-%1-%2.pdf").arg(stamp).arg(n));
+    // Numbered within the second, so the files sort in the order printed.
+    QString name;
+    for (int n = 1; name.isEmpty() || QFileInfo::exists(name); ++n)
+        name = folder.filePath(QStringLiteral("stampa-%1-%2.pdf").arg(stamp).arg(n, 2, 10, QLatin1Char('0')));
     return name;
 }
 
