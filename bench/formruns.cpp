@@ -1,0 +1,69 @@
+#include "formruns.h"
+
+#include "app/app.h"
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <stdexcept>
+
+namespace {
+
+void trigger(App& app, const QString& entry)
+{
+    QAction* action = app.mainWindow() ? app.mainWindow()->menuEntry(entry) : nullptr;
+    if (!action)
+        throw std::runtime_error(("no menu entry " + entry).toStdString());
+    action->trigger();
+}
+
+template <typename T> T* control(App& app, const QString& window, const QString& name)
+{
+    OstraleWindow* form = app.window(window);
+    T* found = form ? form->findChild<T*>(name) : nullptr;
+    if (!found)
+        throw std::runtime_error((window + QStringLiteral(" has no ") + name).toStdString());
+    return found;
+}
+
+void clickEsci(App& app, const QString& window)
+{
+    control<QPushButton>(app, window, QStringLiteral("cmdesci"))->click();
+}
+
+} // namespace
+
+namespace FormRuns {
+
+QLineEdit* openBadgeEntry(App& app)
+{
+    trigger(app, QStringLiteral("mnvolainsb"));
+    return control<QLineEdit>(app, QStringLiteral("formvol"), QStringLiteral("codbar"));
+}
+
+void readBadge(QLineEdit* badgeBox, const QString& code)
+{
+    for (const QChar c : code)
+        badgeBox->insert(QString(c));
+}
+
+void closeVolunteerForm(App& app)
+{
+    clickEsci(app, QStringLiteral("formvol"));
+}
+
+int showVolunteerList(App& app)
+{
+    trigger(app, QStringLiteral("mnvolvel"));
+    return control<QListWidget>(app, QStringLiteral("formvollist"), QStringLiteral("List1"))
+        ->count();
+}
+
+void closeVolunteerList(App& app)
+{
+    clickEsci(app, QStringLiteral("formvollist"));
+}
+
+} // namespace FormRuns
