@@ -132,12 +132,7 @@ void FormVol::prepareInsertFromHistory()
 {
     caricaassstor(app, ui->cmbass);
     caricaspec(app, ui->cmbspec);
-    clearPersonFields();
-    for (QLineEdit* box : { ui->campo, ui->tenda, ui->datapa, ui->orapa })
-        box->clear();
-    ui->cmbspec->setEditText(QString());
-    ui->dataar->setText(app.clock().dateText());
-    ui->oraar->setText(app.clock().timeText());
+    clearForArrival();
     m_history.reset();
     app.g.modovol = QStringLiteral("T");
 }
@@ -172,16 +167,22 @@ void FormVol::prepare()
     m_loadedCode.clear();
     m_history.reset();
     ui->codbar->setText(readVolunteerCounter(app));
+    clearForArrival();
+    if (app.g.modovol == QLatin1String("B")) {
+        ui->codbar->clear();
+        ui->codbar->setFocus();
+    }
+}
+
+void FormVol::clearForArrival()
+{
+    // A new arrival: nothing typed yet, arriving today, now.
     clearPersonFields();
     for (QLineEdit* box : { ui->campo, ui->tenda, ui->datapa, ui->orapa })
         box->clear();
     ui->cmbspec->setEditText(QString());
     ui->dataar->setText(app.clock().dateText());
     ui->oraar->setText(app.clock().timeText());
-    if (app.g.modovol == QLatin1String("B")) {
-        ui->codbar->clear();
-        ui->codbar->setFocus();
-    }
 }
 
 void FormVol::clearPersonFields()

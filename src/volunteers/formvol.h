@@ -51,6 +51,7 @@ private:
     bool findLoadedHistoryRecord();
     void writeFields(class Recordset& volunteer);
     void clearPersonFields();
+    void clearForArrival();
     QString selectedListLine() const;
 
 public:
