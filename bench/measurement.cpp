@@ -1,7 +1,7 @@
 #include "measurement.h"
 
 #include "app/app.h"
-#include "app/volunteercount.h"
+#include "associations/volunteercount.h"
 #include "baresql.h"
 #include "checks.h"
 #include "formmeasurement.h"

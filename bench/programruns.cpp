@@ -1,6 +1,7 @@
 #include "programruns.h"
 
 #include "app/app.h"
+#include "shell/shell.h"
 #include "store/scans.h"
 
 #include <QSqlError>
@@ -24,6 +25,7 @@ namespace ProgramRuns {
 std::unique_ptr<App> newProgram()
 {
     auto app = std::make_unique<App>();
+    installSubsystems(*app);
     app->setTestMode(true);
     return app;
 }

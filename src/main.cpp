@@ -1,5 +1,6 @@
 #include "app/app.h"
-#include "app/translations.h"
+#include "platform/translations.h"
+#include "shell/shell.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     installItalianTranslations(application);
 
     App app;
+    installSubsystems(app);
     QObject::connect(&app, &App::ended, &application, &QApplication::quit, Qt::QueuedConnection);
     app.start();
     if (app.hasEnded())

@@ -2,8 +2,9 @@
 
 #include "initialfolder.h"
 #include "mainwindow.h"
-#include "windowcatalog.h"
+#include "menutree.h"
 #include "platform/error.h"
+#include "shellcommands.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 App::App(QObject* parent)
     : QObject(parent)
 {
+    installShellCommands(*this);
 }
 
 App::~App()
@@ -19,6 +21,28 @@ App::~App()
         if (window && window != m_main)
             delete window.data();
     delete m_main;
+}
+
+void App::addWindow(const QString& name, WindowFactory factory)
+{
+    m_factories[name] = std::move(factory);
+}
+
+void App::addCommand(const QString& menuEntry, Action action)
+{
+    if (!isMenuCommand(menuEntry))
+        throw std::logic_error("no such menu command: " + menuEntry.toStdString());
+    m_commands.insert(menuEntry, std::move(action));
+}
+
+App::Action App::command(const QString& menuEntry) const
+{
+    return m_commands.value(menuEntry);
+}
+
+void App::addStartupStep(Action step)
+{
+    m_startupSteps << std::move(step);
 }
 
 MessageBox::Answer App::say(const QString& text, MessageBox::Buttons buttons, const QString& title)
@@ -51,7 +75,10 @@ OstraleWindow* App::window(const QString& name)
 {
     if (const QPointer<OstraleWindow> existing = m_windows.value(name))
         return existing;
-    OstraleWindow* created = WindowCatalog::create(*this, name, m_main);
+    const auto factory = m_factories.find(name);
+    if (factory == m_factories.end())
+        return nullptr;
+    OstraleWindow* created = factory->second(*this, m_main);
     if (created) {
         created->hide();
         m_windows.insert(name, created);
@@ -66,7 +93,8 @@ void App::showWindow(OstraleWindow* window)
         window->setProperty("ostraleShown", true);
         QRect frame = window->frameGeometry();
         frame.moveCenter(m_main->frameGeometry().center());
-        window->move(frame.topLeft().x() < 0 ? 0 : frame.topLeft().x(), frame.topLeft().y() < 0 ? 0 : frame.topLeft().y());
+        window->move(frame.topLeft().x() < 0 ? 0 : frame.topLeft().x(),
+            frame.topLeft().y() < 0 ? 0 : frame.topLeft().y());
     }
     window->show();
     window->raise();

@@ -1,28 +1,31 @@
 #pragma once
 
-#include "globals.h"
+#include "ostralewindow.h"
 #include "platform/clock.h"
-#include "platform/database.h"
-#include "platform/datacontrol.h"
 #include "platform/filedialog.h"
 #include "platform/help.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 #include "platform/programs.h"
+#include "store/registers.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <map>
 
 class MainWindow;
-#include "ostralewindow.h"
 
-// The running program: the shared variables, the main window's eight data
-// connections, the history database, the windows and the platform services.
-// Every window and shared routine reaches everything through it; a test
-// builds a fresh one on a temporary program folder.
-class App : public QObject
+// The running program: the registers (the shared variables `g` and the data
+// connections `Data1` ... `Data8`, `dbstor`), the windows and the platform
+// services. Every window and shared routine reaches everything through it; a
+// test builds a fresh one on a temporary program folder.
+//
+// The program's subsystems register themselves here before start(): their
+// windows (by name, created hidden on first use), the actions of their main
+// menu entries, and the steps they add to start-up.
+class App : public QObject, public Registers
 {
     Q_OBJECT
 
@@ -30,18 +33,24 @@ public:
     explicit App(QObject* parent = nullptr);
     ~App() override;
 
-    Globals g;
+    using WindowFactory = std::function<OstraleWindow*(App&, QWidget* parent)>;
+    using Action = std::function<void(App&)>;
 
-    DataControl Data1 { QStringLiteral("Data1"), QStringLiteral("assoesp.mdb"), QStringLiteral("ASSO"), QStringLiteral("ASSO") };
-    DataControl Data2 { QStringLiteral("Data2"), QStringLiteral("voloesp.mdb"), QStringLiteral("VOLO"), QStringLiteral("VOLO") };
-    DataControl Data3 { QStringLiteral("Data3"), QStringLiteral("asso.mdb"), QStringLiteral("ASSO"), QStringLiteral("ASSO") };
-    DataControl Data4 { QStringLiteral("Data4"), QStringLiteral("emervol.mdb"), QStringLiteral("EMERVOL"), QStringLiteral("emervol") };
-    DataControl Data5 { QStringLiteral("Data5"), QStringLiteral("stor.mdb"), QStringLiteral("STOR"), QStringLiteral("STOR") };
-    DataControl Data6 { QStringLiteral("Data6"), QStringLiteral("auto.mdb"), QStringLiteral("AUTO"), QStringLiteral("AUTO") };
-    DataControl Data7 { QStringLiteral("Data7"), QStringLiteral("pass.mdb"), QStringLiteral("PASS"), QStringLiteral("pass") };
-    DataControl Data8 { QStringLiteral("Data8"), QStringLiteral("car.mdb"), QStringLiteral("CAR"), QStringLiteral("CAR") };
-    // The history archive, opened once at start-up.
-    Database dbstor { QStringLiteral("stor.mdb") };
+    // A window the program can show, under its name.
+    void addWindow(const QString& name, WindowFactory factory);
+    template <typename W> void addWindow()
+    {
+        addWindow(QString::fromLatin1(W::Name),
+            [](App& app, QWidget* parent) { return new W(app, parent); });
+    }
+    // The action of a main menu entry; an entry without one is shown disabled.
+    // An entry name the menu does not have is refused at once.
+    void addCommand(const QString& menuEntry, Action action);
+    Action command(const QString& menuEntry) const;
+    // A step of start-up that a subsystem adds, run after the emergency name
+    // is read, in the order added.
+    void addStartupStep(Action step);
+    const QList<Action>& startupSteps() const { return m_startupSteps; }
 
     MessageBox& messages() { return m_messages; }
     FileDialog& fileDialog() { return m_fileDialog; }
@@ -68,7 +77,22 @@ public:
     // The window of that name, created hidden on first use; null for a name
     // the program does not have.
     OstraleWindow* window(const QString& name);
-    template <typename T> T* windowAs(const QString& name) { return qobject_cast<T*>(window(name)); }
+    // The window of that class, created hidden on first use. Every window
+    // class the program registered has one; asking for another is a fault
+    // of the program and is reported as one.
+    template <typename W> W* window()
+    {
+        auto* found = qobject_cast<W*>(window(QString::fromLatin1(W::Name)));
+        if (!found)
+            throw std::logic_error(std::string("window not registered: ") + W::Name);
+        return found;
+    }
+    // The window of that class if it was created already, otherwise null:
+    // for windows that only need telling when they exist.
+    template <typename W> W* existingWindow() const
+    {
+        return qobject_cast<W*>(m_windows.value(QString::fromLatin1(W::Name)).data());
+    }
     // Shows a window and runs its activation.
     void showWindow(OstraleWindow* window);
     // Makes the window the active one, as a click on it would.
@@ -99,6 +123,9 @@ private:
     bool m_testMode = false;
     bool m_ended = false;
     MainWindow* m_main = nullptr;
+    std::map<QString, WindowFactory> m_factories;
+    QHash<QString, Action> m_commands;
+    QList<Action> m_startupSteps;
     QHash<QString, QPointer<OstraleWindow>> m_windows;
     QPointer<OstraleWindow> m_active;
 };

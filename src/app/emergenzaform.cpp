@@ -5,7 +5,7 @@
 #include "ui_emergenzaform.h"
 
 EmergenzaForm::EmergenzaForm(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("emergenzaform"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::emergenzaform>())
 {
     ui->setupUi(this);

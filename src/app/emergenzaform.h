@@ -15,6 +15,8 @@ class EmergenzaForm : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "emergenzaform";
+
     EmergenzaForm(App& app, QWidget* parent);
     ~EmergenzaForm() override;
 

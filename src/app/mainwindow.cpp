@@ -1,9 +1,9 @@
 #include "mainwindow.h"
 
 #include "app.h"
+#include "emergenzaform.h"
 #include "menutree.h"
 #include "startup.h"
-#include "volunteercount.h"
 #include "ui_ostrale.h"
 
 #include <QCloseEvent>
@@ -46,10 +46,11 @@ void MainWindow::buildMenu()
             action = menu->menuAction();
         } else {
             action = parentMenu ? parentMenu->addAction(caption) : m_menuBar->addAction(caption);
-            const auto handler = item.handler;
-            action->setEnabled(handler != nullptr);
-            if (handler)
-                connect(action, &QAction::triggered, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
+            const App::Action command = app.command(name);
+            action->setEnabled(bool(command));
+            if (command)
+                connect(action, &QAction::triggered, this,
+                    [this, command] { handle([this, command] { command(app); }); });
         }
         action->setObjectName(name);
         m_entries.insert(name, action);
@@ -71,7 +72,7 @@ void MainWindow::activate()
     // The emergency name is asked for once, at the first activation.
     if (app.g.primoavvio.toInt() == 0) {
         app.g.primoavvio = QStringLiteral("1");
-        app.showWindow(app.window(QStringLiteral("emergenzaform")));
+        app.showWindow(app.window<EmergenzaForm>());
     }
 }
 
@@ -79,34 +80,4 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     app.quit();
-}
-
-void MainWindow::mnassnumClicked()
-{
-    aggiornanumerovolontari(app);
-}
-
-void MainWindow::mnemergenzaClicked()
-{
-    app.showWindow(app.window(QStringLiteral("emergenzaform")));
-}
-
-void MainWindow::mnpasstClicked()
-{
-    app.showWindow(app.window(QStringLiteral("formpass")));
-}
-
-void MainWindow::mnpassetupClicked()
-{
-    app.showWindow(app.window(QStringLiteral("formsetpass")));
-}
-
-void MainWindow::mnfineClicked()
-{
-    app.quit();
-}
-
-void MainWindow::mnhelpClicked()
-{
-    app.help().open();
 }

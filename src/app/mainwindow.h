@@ -29,31 +29,6 @@ public:
     QAction* menuEntry(const QString& name) const;
     QMenuBar* menuBar() const { return m_menuBar; }
 
-    // Menu commands.
-    void mnassnumClicked();
-    // Association entries (associations/associationmenu.cpp).
-    void mnassinsClicked();
-    void mnassmodClicked();
-    void mnassannClicked();
-    void mnattsassClicked();
-    void mnassvelClicked();
-    void mnassinizClicked();
-    // Volunteer entries (volunteers/volunteermenu.cpp).
-    void mnvolainsmClicked();
-    void mnvolainssClicked();
-    void mnvolainsbClicked();
-    void mnvolamodClicked();
-    void mnvolaannClicked();
-    void mnvolvelClicked();
-    void mnvolvceClicked();
-    void mnvolvassClicked();
-    void mnattsvolClicked();
-    void mnemergenzaClicked();
-    void mnpasstClicked();
-    void mnpassetupClicked();
-    void mnfineClicked();
-    void mnhelpClicked();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

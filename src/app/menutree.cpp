@@ -1,75 +1,90 @@
 #include "menutree.h"
 
-#include "mainwindow.h"
+#include <QSet>
 
 const QList<MenuItem>& menuTree()
 {
     static const QList<MenuItem> tree {
-        { "mnass", "Associazioni", "", nullptr },
-        { "mnassv", "Visualizza", "mnass", nullptr },
-        { "mnassvel", "Elenco associazioni", "mnassv", &MainWindow::mnassvelClicked },
-        { "mnassiniz", "Numero volontari ", "mnassv", &MainWindow::mnassinizClicked },
-        { "mnassa", "Aggiornamento", "mnass", nullptr },
-        { "mnassins", "Inserimento", "mnassa", &MainWindow::mnassinsClicked },
-        { "mnassmod", "Modifica", "mnassa", &MainWindow::mnassmodClicked },
-        { "mnassnum", "Agg. automatico numero volontari", "mnassa", &MainWindow::mnassnumClicked },
-        { "mnassann", "Annullamento", "mnassa", &MainWindow::mnassannClicked },
-        { "mnpartenza", "Partenza di associazioni", "mnass", nullptr },
+        { "mnass", "Associazioni", "" },
+        { "mnassv", "Visualizza", "mnass" },
+        { "mnassvel", "Elenco associazioni", "mnassv" },
+        { "mnassiniz", "Numero volontari ", "mnassv" },
+        { "mnassa", "Aggiornamento", "mnass" },
+        { "mnassins", "Inserimento", "mnassa" },
+        { "mnassmod", "Modifica", "mnassa" },
+        { "mnassnum", "Agg. automatico numero volontari", "mnassa" },
+        { "mnassann", "Annullamento", "mnassa" },
+        { "mnpartenza", "Partenza di associazioni", "mnass" },
 
-        { "mnvol", "Volontari", "", nullptr },
-        { "mnvolv", "Visualizza", "mnvol", nullptr },
-        { "mnvolvel", "Elenco generale volontari", "mnvolv", &MainWindow::mnvolvelClicked },
-        { "mnvolvass", "Volontari di una associazione", "mnvolv", &MainWindow::mnvolvassClicked },
-        { "mnvolvpre", "Volontari presenti", "mnvolv", nullptr },
-        { "mnvolvce", "Cerca volontari", "mnvolv", &MainWindow::mnvolvceClicked },
-        { "mnvola", "Aggiorna", "mnvol", nullptr },
-        { "mnvolainsm", "Inserimento manuale", "mnvola", &MainWindow::mnvolainsmClicked },
-        { "mnvolainss", "Inserimento da storico", "mnvola", &MainWindow::mnvolainssClicked },
-        { "mninsmult", "Inserimento multiplo da storico", "mnvola", nullptr },
-        { "mnvolainsb", "Inserimento tramite codice a barre", "mnvola", &MainWindow::mnvolainsbClicked },
-        { "mnvolamod", "Modifica", "mnvola", &MainWindow::mnvolamodClicked },
-        { "mnvolaann", "Annullamento", "mnvola", &MainWindow::mnvolaannClicked },
+        { "mnvol", "Volontari", "" },
+        { "mnvolv", "Visualizza", "mnvol" },
+        { "mnvolvel", "Elenco generale volontari", "mnvolv" },
+        { "mnvolvass", "Volontari di una associazione", "mnvolv" },
+        { "mnvolvpre", "Volontari presenti", "mnvolv" },
+        { "mnvolvce", "Cerca volontari", "mnvolv" },
+        { "mnvola", "Aggiorna", "mnvol" },
+        { "mnvolainsm", "Inserimento manuale", "mnvola" },
+        { "mnvolainss", "Inserimento da storico", "mnvola" },
+        { "mninsmult", "Inserimento multiplo da storico", "mnvola" },
+        { "mnvolainsb", "Inserimento tramite codice a barre", "mnvola" },
+        { "mnvolamod", "Modifica", "mnvola" },
+        { "mnvolaann", "Annullamento", "mnvola" },
 
-        { "mnauto", "Automezzi", "", nullptr },
-        { "mnautov", "Visualizza", "mnauto", nullptr },
-        { "mnautoa", "Aggiorna", "mnauto", nullptr },
-        { "mnautoains", "Inserimento", "mnautoa", nullptr },
-        { "mnautoamod", "Modifica", "mnautoa", nullptr },
-        { "mnautoaann", "Annullamento", "mnautoa", nullptr },
+        { "mnauto", "Automezzi", "" },
+        { "mnautov", "Visualizza", "mnauto" },
+        { "mnautoa", "Aggiorna", "mnauto" },
+        { "mnautoains", "Inserimento", "mnautoa" },
+        { "mnautoamod", "Modifica", "mnautoa" },
+        { "mnautoaann", "Annullamento", "mnautoa" },
 
-        { "mnspe", "Specializzazioni", "", nullptr },
-        { "mnspev", "Visualizza", "mnspe", nullptr },
-        { "mnspevel", "Elenco specializzazioni", "mnspev", nullptr },
-        { "mnspevspe", "Ricerca spesialisti", "mnspev", nullptr },
-        { "mnspea", "Aggiornamento", "mnspe", nullptr },
+        { "mnspe", "Specializzazioni", "" },
+        { "mnspev", "Visualizza", "mnspe" },
+        { "mnspevel", "Elenco specializzazioni", "mnspev" },
+        { "mnspevspe", "Ricerca spesialisti", "mnspev" },
+        { "mnspea", "Aggiornamento", "mnspe" },
 
-        { "mnemergenza", "Emergenza", "", &MainWindow::mnemergenzaClicked },
+        { "mnemergenza", "Emergenza", "" },
 
-        { "mnpas", "Pass", "", nullptr },
-        { "mnpasst", "Stampa pass", "mnpas", &MainWindow::mnpasstClicked },
-        { "mnpassetup", "Setup stampa pass", "mnpas", &MainWindow::mnpassetupClicked },
+        { "mnpas", "Pass", "" },
+        { "mnpasst", "Stampa pass", "mnpas" },
+        { "mnpassetup", "Setup stampa pass", "mnpas" },
 
-        { "mnatt", "Attestati", "", nullptr },
-        { "mnattsass", "Stampa attestati di associazione", "mnatt", &MainWindow::mnattsassClicked },
-        { "mnattsvol", "Stampa attestati volontari", "mnatt", &MainWindow::mnattsvolClicked },
+        { "mnatt", "Attestati", "" },
+        { "mnattsass", "Stampa attestati di associazione", "mnatt" },
+        { "mnattsvol", "Stampa attestati volontari", "mnatt" },
 
-        { "mnsto", "Storico", "", nullptr },
-        { "mnstoagg", "Aggiornamento storico volontari", "mnsto", nullptr },
-        { "mnaggstotalpex", "Agg. storico da TALPEX", "mnsto", nullptr },
+        { "mnsto", "Storico", "" },
+        { "mnstoagg", "Aggiornamento storico volontari", "mnsto" },
+        { "mnaggstotalpex", "Agg. storico da TALPEX", "mnsto" },
 
-        { "mncar", "Porta carraia", "", nullptr },
-        { "mnregcar", "Registra passaggi", "mncar", nullptr },
-        { "mnriccar", "Ricerca passaggi", "mncar", nullptr },
+        { "mncar", "Porta carraia", "" },
+        { "mnregcar", "Registra passaggi", "mncar" },
+        { "mnriccar", "Ricerca passaggi", "mncar" },
 
-        { "mnsalva", "Salva", "", nullptr },
+        { "mnsalva", "Salva", "" },
 
-        { "mnripristina", "Ripristina", "", nullptr },
-        { "mnriprip", "Ripristina archivi salvati", "mnripristina", nullptr },
-        { "mnripazz", "Azzeramento archivi", "mnripristina", nullptr },
+        { "mnripristina", "Ripristina", "" },
+        { "mnriprip", "Ripristina archivi salvati", "mnripristina" },
+        { "mnripazz", "Azzeramento archivi", "mnripristina" },
 
-        { "mncompdb", "Compatta Data Base", "", nullptr },
-        { "mnfine", "Fine", "", &MainWindow::mnfineClicked },
-        { "mnhelp", "?", "", &MainWindow::mnhelpClicked },
+        { "mncompdb", "Compatta Data Base", "" },
+        { "mnfine", "Fine", "" },
+        { "mnhelp", "?", "" },
     };
     return tree;
+}
+
+bool isMenuCommand(const QString& name)
+{
+    static const QSet<QString> commands = [] {
+        QSet<QString> parents;
+        for (const MenuItem& item : menuTree())
+            parents.insert(QString::fromLatin1(item.parent));
+        QSet<QString> names;
+        for (const MenuItem& item : menuTree())
+            if (!parents.contains(QString::fromLatin1(item.name)))
+                names.insert(QString::fromLatin1(item.name));
+        return names;
+    }();
+    return commands.contains(name);
 }

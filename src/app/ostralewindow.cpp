@@ -1,13 +1,14 @@
 #include "ostralewindow.h"
 
 #include "app.h"
+#include "combopick.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
-#include <QLabel>
 
 OstraleWindow::OstraleWindow(App& app, const QString& name, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -21,42 +22,53 @@ void OstraleWindow::handle(const std::function<void()>& handler)
     app.runHandler(handler);
 }
 
-void OstraleWindow::setControlVisible(const QString& control, bool visible)
+void OstraleWindow::controlLeft(QWidget* control)
 {
-    if (auto* widget = findChild<QWidget*>(control))
-        widget->setVisible(visible);
+    const auto found = m_leaveHandlers.constFind(control);
+    if (found != m_leaveHandlers.cend())
+        found.value()();
 }
 
-void OstraleWindow::setControlText(const QString& control, const QString& text)
+void OstraleWindow::wireClicked(QAbstractButton* button, std::function<void()> handler)
 {
-    QWidget* widget = findChild<QWidget*>(control);
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        button->setText(text);
+    connect(button, &QAbstractButton::clicked, this, [this, handler] { handle(handler); });
 }
 
-void OstraleWindow::setControlToolTip(const QString& control, const QString& tip)
+void OstraleWindow::wirePicked(QComboBox* combo, std::function<void()> handler)
 {
-    if (auto* widget = findChild<QWidget*>(control))
-        widget->setToolTip(tip);
+    auto* pick = new ComboPick(combo);
+    connect(pick, &ComboPick::picked, this, [this, handler] { handle(handler); });
 }
 
-void OstraleWindow::watchLeave(QWidget* control)
+void OstraleWindow::wireListPick(
+    QAbstractItemView* view, std::function<void()> handler, bool doubleClick)
 {
+    if (doubleClick)
+        connect(
+            view, &QAbstractItemView::doubleClicked, this, [this, handler] { handle(handler); });
+    else
+        connect(view, &QAbstractItemView::clicked, this, [this, handler] { handle(handler); });
+}
+
+void OstraleWindow::wireTextChanged(QLineEdit* box, std::function<void()> handler)
+{
+    connect(box, &QLineEdit::textChanged, this, [this, handler] { handle(handler); });
+}
+
+void OstraleWindow::wireTextChanged(QComboBox* combo, std::function<void()> handler)
+{
+    connect(combo, &QComboBox::editTextChanged, this, [this, handler] { handle(handler); });
+}
+
+void OstraleWindow::wireLeave(QWidget* control, std::function<void()> handler)
+{
+    m_leaveHandlers.insert(control, std::move(handler));
     control->installEventFilter(this);
     // The text box inside an editable combo holds the focus for it.
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) {
         combo->lineEdit()->installEventFilter(this);
         m_leaveOwners.insert(combo->lineEdit(), combo);
     }
-}
-
-void OstraleWindow::connectClick(QWidget* button, std::function<void()> handler)
-{
-    auto* clickable = qobject_cast<QAbstractButton*>(button);
-    Q_ASSERT(clickable);
-    connect(clickable, &QAbstractButton::clicked, this, [this, handler] { handle(handler); });
 }
 
 bool OstraleWindow::event(QEvent* event)

@@ -1,11 +1,10 @@
 #include "startup.h"
 
 #include "app.h"
-#include "gate/formcar.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
+#include "store/queries.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QSqlQuery>
 
@@ -21,19 +20,12 @@ bool historyHoldsRecords(Database& history)
 {
     QSqlQuery query(history.handle());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("select * from STOR")))
+    if (!query.exec(Queries::anyHistoryRecord))
         throw Database::translate(query.lastError(), history.fileName());
     return query.next();
 }
 
 } // namespace
-
-void caricamotivi(App& app)
-{
-    auto* gate = app.windowAs<FormCar>(QStringLiteral("formcar"));
-    gate->cmbmot()->clear();
-    gate->cmbmot()->addItems(TextFile::readItems(app.g.filemotivi));
-}
 
 void runStartup(App& app)
 {
@@ -61,7 +53,8 @@ void runStartup(App& app)
 
         TextFile::truncate(g.filepassvol);
         g.nomeemergenza = TextFile::readFirstLine(g.fileemergenza);
-        caricamotivi(app);
+        for (const App::Action& step : app.startupSteps())
+            step(app);
     } catch (const OstraleError& error) {
         app.say(errorText(error));
     }

@@ -14,14 +14,3 @@ void filtraass(App& app, QComboBox* cmbassdenom)
     cmbassdenom->addItems(names);
     cmbassdenom->setEditText(typed);
 }
-
-QStringList associationNamesContaining(App& app, const QString& wanted)
-{
-    QStringList names;
-    scanAll(app.g.esitoass, [&] { leggiass(app); }, [&] {
-        const QString denom = app.Data3.recordset().field(QStringLiteral("DENOM"));
-        if (denom.contains(wanted, Qt::CaseSensitive))
-            names << denom;
-    });
-    return names;
-}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 class App;
 class QComboBox;
@@ -9,7 +9,3 @@ class QComboBox;
 // contains `cercaass` in upper case (all of them when it is empty), in name
 // order.
 void filtraass(App& app, QComboBox* cmbassdenom);
-
-// The associations of the register in name order whose DENOM contains
-// `wanted` (already upper-cased; "" admits all).
-QStringList associationNamesContaining(App& app, const QString& wanted);

@@ -1,13 +1,14 @@
 #include "formass.h"
 
+#include "app/app.h"
+#include "app/listlines.h"
 #include "filtraass.h"
 #include "formlist.h"
-#include "app/app.h"
-#include "app/counters.h"
-#include "app/listlines.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
+#include "store/counters.h"
+#include "store/queries.h"
 #include "store/scans.h"
 #include "ui_formass.h"
 
@@ -23,23 +24,23 @@ const QString refused = QStringLiteral("Rinuncio ad eliminare l'associazione");
 // optional sign and decimal part.
 bool isNumeric(const QString& text)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[-+]?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
     return number.match(text).hasMatch();
 }
 
 } // namespace
 
 Formass::Formass(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("Formass"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::Formass>())
 {
     ui->setupUi(this);
     onClicked(ui->cmdcercaass, &Formass::cmdcercaassClicked);
     onClicked(ui->cmdassregistra, &Formass::cmdassregistraClicked);
     onClicked(ui->cmdassesci, &Formass::cmdassesciClicked);
-    connect(ui->cmbassdenom, &QComboBox::activated, this,
-        [this] { handle([this] { cmbassdenomClicked(); }); });
-    watchLeave(ui->cmbassdenom);
+    onPicked(ui->cmbassdenom, &Formass::cmbassdenomClicked);
+    onLeave(ui->cmbassdenom, &Formass::cmbassdenomLeft);
 }
 
 Formass::~Formass() = default;
@@ -113,8 +114,7 @@ void Formass::showAssociation(bool withCode)
 void Formass::loadClickedAssociation()
 {
     const BusyPointer busy;
-    auto* list = app.windowAs<FormList>(QStringLiteral("formlist"));
-    const QListWidgetItem* clicked = list ? list->List1()->currentItem() : nullptr;
+    const QListWidgetItem* clicked = app.window<FormList>()->List1()->currentItem();
     app.g.denomass = ListLines::leadingField(clicked ? clicked->text() : QString(), 50);
     trovaass(app);
     if (app.g.esitoass == QLatin1String("9")) {
@@ -140,10 +140,8 @@ void Formass::cmbassdenomClicked()
     m_loadedDenom = ui->cmbassdenom->currentText().toUpper();
 }
 
-void Formass::controlLeft(QWidget* control)
+void Formass::cmbassdenomLeft()
 {
-    if (control != ui->cmbassdenom)
-        return;
     // Upper case, and no double quotes: the name is also a key in the files
     // that other desks read.
     QString text = ui->cmbassdenom->currentText().toUpper();
@@ -216,7 +214,7 @@ void Formass::insertAssociation()
     {
         const BusyPointer busy;
         try {
-            app.Data3.setRecordSource(QStringLiteral("ASSO"));
+            app.Data3.setRecordSource(Queries::associationsTable);
             app.Data3.refresh();
             app.Data3.recordset().addNew();
             writeFields(code);
@@ -225,8 +223,9 @@ void Formass::insertAssociation()
             Counters::write(app.g.fileprossass, next);
         } catch (const DbError& error) {
             app.Data3.recordset().cancelUpdate();
-            app.say(error.number() == DbError::DuplicateKey ? QStringLiteral("Associazione già presente")
-                                                            : error.description());
+            app.say(error.number() == DbError::DuplicateKey
+                    ? QStringLiteral("Associazione già presente")
+                    : error.description());
             return;
         } catch (const OstraleError& error) {
             app.say(error.description());
@@ -260,7 +259,8 @@ void Formass::modifyAssociation()
     app.say(QStringLiteral("Associazione modificata."));
 }
 
-bool Formass::deleteAll(void (*scan)(App&), QString& status, DataControl& data, const QString& question)
+bool Formass::deleteAll(
+    void (*scan)(Registers&), QString& status, DataControl& data, const QString& question)
 {
     status = QStringLiteral("0");
     scan(app);
@@ -289,10 +289,12 @@ void Formass::deleteAssociation()
     Globals& g = app.g;
     g.denomass = denomination();
     if (!deleteAll(leggivolass, g.esitovol, app.Data4,
-            QStringLiteral("Ci sono volontari registrati per questa associazione. Elimino tutti i volontari?")))
+            QStringLiteral("Ci sono volontari registrati per questa associazione. Elimino tutti i "
+                           "volontari?")))
         return;
     if (!deleteAll(leggiautoass, g.esitoauto, app.Data6,
-            QStringLiteral("Ci sono Automezzi registrati per questa associazione. Elimino tutti gli automezzi?")))
+            QStringLiteral("Ci sono Automezzi registrati per questa associazione. Elimino tutti "
+                           "gli automezzi?")))
         return;
     g.esitoass = QStringLiteral("0");
     trovaass(app);
@@ -300,7 +302,8 @@ void Formass::deleteAssociation()
         app.say(notFound);
         return;
     }
-    if (app.say(QStringLiteral("Confermi l'eliminazione dell'associazione e di tutti i suoi volontari premi OK o cancel."),
+    if (app.say(QStringLiteral("Confermi l'eliminazione dell'associazione e di tutti i suoi "
+                               "volontari premi OK o cancel."),
             MessageBox::OkCancel)
         != MessageBox::AnswerOk)
         return;
@@ -318,7 +321,7 @@ void Formass::printCertificate()
 {
     const BusyPointer busy;
     TextFile::writeLines(app.g.fileprotciv,
-        { QStringLiteral("| |"), QLatin1Char('|') + denomination() + QLatin1Char('|'), QStringLiteral("| |"),
-            QStringLiteral("| |") });
+        { QStringLiteral("| |"), QLatin1Char('|') + denomination() + QLatin1Char('|'),
+            QStringLiteral("| |"), QStringLiteral("| |") });
     app.programs().start(QStringLiteral("tavresa"));
 }

@@ -17,11 +17,12 @@ class Formass : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "Formass";
+
     Formass(App& app, QWidget* parent);
     ~Formass() override;
 
     void activate() override;
-    void controlLeft(QWidget* control) override;
 
     // What the menu and the association list set before showing the window.
     void setTitle(const QString& label1);
@@ -32,6 +33,7 @@ private:
     void prepare();
     void loadClickedAssociation();
     void cmbassdenomClicked();
+    void cmbassdenomLeft();
     void cmdcercaassClicked();
     void cmdassregistraClicked();
     void cmdassesciClicked();
@@ -46,7 +48,7 @@ private:
     void clearFields();
     // Deletes every record a scan by `denomass` finds, after asking; false
     // when the operator refused.
-    bool deleteAll(void (*scan)(App&), QString& status, class DataControl& data,
+    bool deleteAll(void (*scan)(class Registers&), QString& status, class DataControl& data,
         const QString& question);
     QString denomination() const;
 

@@ -1,24 +1,25 @@
 #include "formlist.h"
 
-#include "formass.h"
 #include "app/app.h"
 #include "app/listlines.h"
+#include "formass.h"
 #include "platform/busypointer.h"
 #include "store/scans.h"
 #include "ui_formlist.h"
+#include "volunteers/formvollist.h"
 
 #include <QListWidget>
 
 FormList::FormList(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("formlist"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::formlist>())
 {
     ui->setupUi(this);
     ui->List1->setFont(QFont(QStringLiteral("Courier New"), 10));
     onClicked(ui->cmdcerca, &FormList::cmdcercaClicked);
     onClicked(ui->cmdstampa, &FormList::cmdstampaClicked);
-    connect(ui->cmdlistesci, &QPushButton::clicked, this, &QWidget::hide);
-    connect(ui->List1, &QListWidget::itemClicked, this, [this] { handle([this] { List1Clicked(); }); });
+    onClicked(ui->cmdlistesci, &QWidget::hide);
+    onListPick(ui->List1, &FormList::List1Clicked);
 }
 
 FormList::~FormList() = default;
@@ -50,19 +51,21 @@ void FormList::buildList(bool filtered)
     QStringList lines { g.rigastampa, QStringLiteral("     ") };
 
     qint64 total = 0;
-    scanAll(g.esitoass, [&] { leggiass(app); }, [&] {
-        const Recordset& association = app.Data3.recordset();
-        const QString denom = association.field(QStringLiteral("DENOM"));
-        if (filtered) {
-            if (wanted.isEmpty() || denom.contains(wanted, Qt::CaseSensitive))
-                lines << denom;
-            return;
-        }
-        const QString numvol = association.field(QStringLiteral("NUMVOL"));
-        g.rigastampa = ListLines::field(denom, 50) + QLatin1Char(' ') + numvol;
-        total += numvol.toLongLong();
-        lines << (withCounts ? g.rigastampa : denom);
-    });
+    scanAll(
+        g.esitoass, [&] { leggiass(app); },
+        [&] {
+            const Recordset& association = app.Data3.recordset();
+            const QString denom = association.field(QStringLiteral("DENOM"));
+            if (filtered) {
+                if (wanted.isEmpty() || denom.contains(wanted, Qt::CaseSensitive))
+                    lines << denom;
+                return;
+            }
+            const QString numvol = association.field(QStringLiteral("NUMVOL"));
+            g.rigastampa = ListLines::field(denom, 50) + QLatin1Char(' ') + numvol;
+            total += numvol.toLongLong();
+            lines << (withCounts ? g.rigastampa : denom);
+        });
     if (withCounts) {
         g.contarighe = QString::number(total);
         g.rigastampa = ListLines::total(g.contarighe);
@@ -78,23 +81,23 @@ void FormList::List1Clicked()
         return;
     Globals& g = app.g;
     const QString mode = g.modolistass;
-    g.assscelta = mode == QLatin1String("IA") ? ListLines::leadingField(clicked->text(), 50) : clicked->text();
+    g.assscelta = mode == QLatin1String("IA") ? ListLines::leadingField(clicked->text(), 50)
+                                              : clicked->text();
     if (mode == QLatin1String("AL") || mode == QLatin1String("IA")) {
         g.modoass = QStringLiteral("L");
-        auto* form = app.windowAs<Formass>(QStringLiteral("Formass"));
+        auto* form = app.window<Formass>();
         form->setTitle(QStringLiteral(" Dati di una associazione"));
         form->hideActionButton();
         app.showWindow(form);
     } else if (mode == QLatin1String("AV") || mode == QLatin1String("EV")) {
         const bool certificates = mode == QLatin1String("EV");
         g.modolistvol = certificates ? QStringLiteral("VE") : QStringLiteral("VA");
-        auto* volunteers = app.window(QStringLiteral("formvollist"));
-        volunteers->setControlVisible(QStringLiteral("cmdstampasel"), certificates);
-        volunteers->setControlText(QStringLiteral("cmdstampa"),
+        auto* volunteers = app.window<FormVolList>();
+        volunteers->setSelectionPrintVisible(certificates);
+        volunteers->setPrintCaption(
             certificates ? QStringLiteral("Stampa tutti") : QStringLiteral("Stampa"));
         // The list is built anew for the association just clicked.
-        if (auto* lines = volunteers->findChild<QListWidget*>(QStringLiteral("List1")))
-            lines->clear();
+        volunteers->List1()->clear();
         app.showWindow(volunteers);
     }
 }

@@ -19,6 +19,8 @@ class FormList : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "formlist";
+
     FormList(App& app, QWidget* parent);
     ~FormList() override;
 

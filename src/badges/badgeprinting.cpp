@@ -5,6 +5,7 @@
 #include "disegnacodbar.h"
 #include "platform/busypointer.h"
 #include "setpassfile.h"
+#include "store/queries.h"
 
 #include <QList>
 #include <algorithm>
@@ -95,7 +96,7 @@ void printQueue(App& app, Layout layout)
 {
     BadgeSheet sheet(app, SetPass::readForPrinting(app.g.filesetpass));
     const BusyPointer busy;
-    app.Data7.setRecordSource(QStringLiteral("select * from PASS"));
+    app.Data7.setRecordSource(Queries::badgeQueue);
     app.Data7.refresh();
     Recordset& queue = app.Data7.recordset();
     int contapass = 0;

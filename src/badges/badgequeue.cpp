@@ -2,13 +2,14 @@
 
 #include "app/app.h"
 #include "platform/busypointer.h"
+#include "store/queries.h"
 
 #include <QStringList>
 
 void svuotapass(App& app)
 {
     const BusyPointer busy;
-    app.Data7.setRecordSource(QStringLiteral("select * from PASS"));
+    app.Data7.setRecordSource(Queries::badgeQueue);
     app.Data7.refresh();
     Recordset& queue = app.Data7.recordset();
     if (queue.eof())

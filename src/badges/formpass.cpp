@@ -4,6 +4,7 @@
 #include "badgeprinting.h"
 #include "badgequeue.h"
 #include "platform/busypointer.h"
+#include "store/queries.h"
 #include "store/scans.h"
 #include "ui_formpass.h"
 
@@ -18,7 +19,7 @@ QString volunteerName(const Recordset& volunteer)
 } // namespace
 
 FormPass::FormPass(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("formpass"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::formpass>())
 {
     ui->setupUi(this);
@@ -31,12 +32,6 @@ FormPass::FormPass(App& app, QWidget* parent)
 }
 
 FormPass::~FormPass() = default;
-
-void FormPass::onPicked(QComboBox* combo, void (FormPass::*handler)())
-{
-    connect(combo, &QComboBox::activated, this,
-        [this, handler] { handle([this, handler] { (this->*handler)(); }); });
-}
 
 void FormPass::activate()
 {
@@ -59,11 +54,9 @@ void FormPass::cmbassClicked()
     ui->cmbvol->clear();
     app.g.denomass = ui->cmbass->currentText();
     if (app.g.denomass != QLatin1String("*"))
-        app.Data4.setRecordSource(
-            QStringLiteral("select * from EMERVOL where DENOM = ? ORDER BY COGNOME, NOME"),
-            { app.g.denomass });
+        app.Data4.setRecordSource(Queries::volunteersOfAssociationByName, { app.g.denomass });
     else
-        app.Data4.setRecordSource(QStringLiteral("select * from EMERVOL"));
+        app.Data4.setRecordSource(Queries::allVolunteers);
     app.Data4.refresh();
     for (Recordset& volunteers = app.Data4.recordset(); !volunteers.eof(); volunteers.moveNext())
         ui->cmbvol->addItem(volunteerName(volunteers));
@@ -74,8 +67,7 @@ void FormPass::cmbvolClicked()
 {
     const BusyPointer busy;
     app.g.denomass = ui->cmbass->currentText();
-    app.Data4.setRecordSource(
-        QStringLiteral("select * from EMERVOL where DENOM = ?"), { app.g.denomass });
+    app.Data4.setRecordSource(Queries::volunteersOfAssociation, { app.g.denomass });
     app.Data4.refresh();
     // Every namesake in the association is queued, and a second pick of the
     // same volunteer queues a second badge.
@@ -90,9 +82,7 @@ void FormPass::cmdpassassClicked()
     const BusyPointer busy;
     svuotapass(app);
     app.g.denomass = ui->cmbass->currentText();
-    app.Data4.setRecordSource(
-        QStringLiteral("select * from EMERVOL where DENOM = ? ORDER BY COGNOME, NOME"),
-        { app.g.denomass });
+    app.Data4.setRecordSource(Queries::volunteersOfAssociationByName, { app.g.denomass });
     app.Data4.refresh();
     for (Recordset& volunteers = app.Data4.recordset(); !volunteers.eof(); volunteers.moveNext())
         queueCurrentVolunteer(app);

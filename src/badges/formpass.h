@@ -18,6 +18,8 @@ class FormPass : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "formpass";
+
     FormPass(App& app, QWidget* parent);
     ~FormPass() override;
 
@@ -29,8 +31,6 @@ private:
     void cmdpassassClicked();
     void cmdpassvolClicked();
     void cmdpasssingClicked();
-
-    void onPicked(QComboBox* combo, void (FormPass::*handler)());
 
     std::unique_ptr<Ui::formpass> ui;
 };

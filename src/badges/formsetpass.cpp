@@ -5,7 +5,7 @@
 #include "ui_formsetpass.h"
 
 FormSetPass::FormSetPass(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("formsetpass"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::formsetpass>())
 {
     ui->setupUi(this);

@@ -19,6 +19,8 @@ class FormSetPass : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "formsetpass";
+
     FormSetPass(App& app, QWidget* parent);
     ~FormSetPass() override;
 

@@ -3,7 +3,7 @@
 #include "ui_formcar.h"
 
 FormCar::FormCar(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("formcar"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::formcar>())
 {
     ui->setupUi(this);

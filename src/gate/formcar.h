@@ -16,6 +16,8 @@ class FormCar : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "formcar";
+
     FormCar(App& app, QWidget* parent);
     ~FormCar() override;
 

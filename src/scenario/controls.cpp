@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <QTest>
 #include <QTextEdit>
 
 namespace {
@@ -180,6 +181,18 @@ void type(QWidget* control, const QString& text)
         }
         Scenario::settle();
     }
+}
+
+void pickFromList(QComboBox* combo, int index)
+{
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    list->setCurrentIndex(
+        combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex()));
+    QTest::keyClick(list, Qt::Key_Return);
+    // A list that did not take the Enter is closed as an Escape would.
+    combo->hidePopup();
+    Scenario::settle();
 }
 
 QModelIndex row(QAbstractItemView* view, int row)

@@ -6,6 +6,7 @@
 #include <optional>
 
 class QAbstractItemView;
+class QComboBox;
 class QWidget;
 
 // What the runner reads from, and does to, the program's controls, whatever
@@ -30,6 +31,10 @@ void setText(QWidget* control, const QString& text);
 // Appends the text one character at a time, letting queued work run between
 // characters.
 void type(QWidget* control, const QString& text);
+
+// Picks item `index` of a combo box's drop-down list as the operator does:
+// the list opens, the item is highlighted, Enter takes it.
+void pickFromList(QComboBox* combo, int index);
 
 // Row `row` (from 0) of a list box or grid, at the column the operator sees
 // first. Fails the step when there is no such row.

@@ -139,9 +139,7 @@ void chooseStep(Scenario& scenario, const Step& step)
                                     items.isEmpty() ? QStringLiteral("an empty list")
                                                     : items.join(QStringLiteral(", "))) };
     enter(scenario, step.args[0], &window);
-    combo->setCurrentIndex(found);
-    emit combo->activated(found);
-    emit combo->textActivated(combo->itemText(found));
+    Controls::pickFromList(combo, found);
 }
 
 void pickStep(Scenario& scenario, const Step& step)

@@ -5,7 +5,7 @@
 #include "filerunner.h"
 #include "mustfail.h"
 
-#include "app/translations.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/mainwindow.h"
+#include "shell/shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@ Scenario::Scenario(const QString& folder)
     : m_folder(folder)
     , m_app(std::make_unique<App>())
 {
+    installSubsystems(*m_app);
     m_app->setTestMode(true);
     m_app->clock().fix(QDateTime(QDate(2024, 1, 1), QTime(9, 0)));
 }

@@ -1,12 +1,11 @@
 #include "scans.h"
 
-#include "app/app.h"
 #include "platform/busypointer.h"
+#include "queries.h"
+#include "registers.h"
 
-#include <QVariantList>
-
-void scanStep(DataControl& connection, QString& status, const QString& sql,
-    const QVariantList& parameters)
+void scanStep(
+    DataControl& connection, QString& status, const QString& sql, const QVariantList& parameters)
 {
     const BusyPointer busy;
     if (status == QLatin1String("9"))
@@ -23,56 +22,68 @@ void scanStep(DataControl& connection, QString& status, const QString& sql,
     status = records.eof() ? QStringLiteral("9") : QStringLiteral("2");
 }
 
-void leggiass(App& app)
+void leggiass(Registers& r)
 {
-    scanStep(app.Data3, app.g.esitoass, QStringLiteral("select * from ASSO order by DENOM"), {});
+    scanStep(r.Data3, r.g.esitoass, Queries::associationsByName, {});
 }
 
-void trovaass(App& app)
+void trovaass(Registers& r)
 {
     const BusyPointer busy;
-    app.Data3.setRecordSource(QStringLiteral("select * from ASSO where DENOM = ?"), { app.g.denomass });
-    app.g.esitoass = QStringLiteral("0");
-    app.Data3.refresh();
-    app.g.esitoass = app.Data3.recordset().eof() ? QStringLiteral("9") : QStringLiteral("1");
+    r.Data3.setRecordSource(Queries::associationNamed, { r.g.denomass });
+    r.g.esitoass = QStringLiteral("0");
+    r.Data3.refresh();
+    r.g.esitoass = r.Data3.recordset().eof() ? QStringLiteral("9") : QStringLiteral("1");
 }
 
-void leggiautoass(App& app)
+void leggiauto(Registers& r)
 {
-    scanStep(app.Data6, app.g.esitoauto,
-        QStringLiteral("select * from AUTO where DENOM = ? ORDER BY DESCR"), { app.g.denomass });
+    scanStep(r.Data6, r.g.esitoauto, Queries::allVehiclesInOrder, {});
 }
 
-void leggivolass(App& app)
+void leggiautoass(Registers& r)
 {
-    if (app.g.denomass == QLatin1String("*"))
-        scanStep(app.Data4, app.g.esitovol, QStringLiteral("select * from EMERVOL"), {});
+    scanStep(r.Data6, r.g.esitoauto, Queries::vehiclesOfAssociationByDescription, { r.g.denomass });
+}
+
+void leggivolass(Registers& r)
+{
+    if (r.g.denomass == QLatin1String("*"))
+        scanStep(r.Data4, r.g.esitovol, Queries::allVolunteers, {});
     else
-        scanStep(app.Data4, app.g.esitovol, QStringLiteral("select * from EMERVOL where DENOM = ?"),
-            { app.g.denomass });
+        scanStep(r.Data4, r.g.esitovol, Queries::volunteersOfAssociation, { r.g.denomass });
 }
 
-void leggivolcod(App& app)
+void leggivolcod(Registers& r)
 {
-    scanStep(app.Data4, app.g.esitovol, QStringLiteral("select * from EMERVOL where CODVOL = ?"),
-        { app.g.codvolemer });
+    scanStep(r.Data4, r.g.esitovol, Queries::volunteerWithCode, { r.g.codvolemer });
 }
 
-void leggivol(App& app)
+void leggivol(Registers& r)
 {
-    scanStep(app.Data4, app.g.esitovol,
-        QStringLiteral("select * from EMERVOL order by DENOM, COGNOME, NOME"), {});
+    scanStep(r.Data4, r.g.esitovol, Queries::volunteersByAssociationAndName, {});
 }
 
-void leggistor(App& app)
+void leggistor(Registers& r)
 {
-    scanStep(app.Data5, app.g.esitostor,
-        QStringLiteral("select * from STOR ORDER BY DENOM, COGN, NOME"), {});
+    scanStep(r.Data5, r.g.esitostor, Queries::historyInOrder, {});
 }
 
-void leggistorcod(App& app)
+void leggistorcod(Registers& r)
 {
-    scanStep(app.Data5, app.g.esitostor,
-        QStringLiteral("select * from STOR where CODASS = ? And CODVOL = ?"),
-        { app.g.codasscerca, app.g.codvolcerca });
+    scanStep(
+        r.Data5, r.g.esitostor, Queries::historyWithCode, { r.g.codasscerca, r.g.codvolcerca });
+}
+
+QStringList associationNamesContaining(Registers& r, const QString& wanted)
+{
+    QStringList names;
+    scanAll(
+        r.g.esitoass, [&] { leggiass(r); },
+        [&] {
+            const QString denom = r.Data3.recordset().field(QStringLiteral("DENOM"));
+            if (denom.contains(wanted, Qt::CaseSensitive))
+                names << denom;
+        });
+    return names;
 }

@@ -1,17 +1,18 @@
 #include "formvol.h"
 
-#include "formvollist.h"
-#include "volunteerchecks.h"
-#include "volunteerlines.h"
-#include "volunteerlookups.h"
 #include "app/app.h"
-#include "app/counters.h"
 #include "app/listlines.h"
+#include "formvollist.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
+#include "store/counters.h"
+#include "store/queries.h"
 #include "store/scans.h"
 #include "ui_formvol.h"
+#include "volunteerchecks.h"
+#include "volunteerlines.h"
+#include "volunteerlookups.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -32,7 +33,8 @@ QString readVolunteerCounter(App& app)
     const QString counter = Counters::read(app.g.fileprossvol, Counters::VolunteerDigits);
     if (!Counters::isNumber(counter))
         return counter;
-    return QStringLiteral("%1").arg(counter.trimmed().toLongLong(), Counters::VolunteerDigits, 10, QLatin1Char('0'));
+    return QStringLiteral("%1").arg(
+        counter.trimmed().toLongLong(), Counters::VolunteerDigits, 10, QLatin1Char('0'));
 }
 
 FormVol::HistoryKey historyKeyOf(const Recordset& record)
@@ -45,27 +47,27 @@ FormVol::HistoryKey historyKeyOf(const Recordset& record)
 } // namespace
 
 FormVol::FormVol(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("formvol"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::formvol>())
 {
     ui->setupUi(this);
     onClicked(ui->cmdcercaass, &FormVol::cmdcercaassClicked);
     onClicked(ui->cmdcognome, &FormVol::cmdcognomeClicked);
     onClicked(ui->cmdregistra, &FormVol::cmdregistraClicked);
-    connect(ui->cmdesci, &QPushButton::clicked, this, &QWidget::hide);
-    connect(ui->cmddataar, &QPushButton::clicked, this, [this] {
+    onClicked(ui->cmdesci, &QWidget::hide);
+    onClicked(ui->cmddataar, [this] {
         ui->dataar->setText(this->app.clock().dateText());
         ui->oraar->setText(this->app.clock().timeText());
     });
-    connect(ui->cmddatapa, &QPushButton::clicked, this, [this] {
+    onClicked(ui->cmddatapa, [this] {
         ui->datapa->setText(this->app.clock().dateText());
         ui->orapa->setText(this->app.clock().timeText());
     });
-    connect(ui->cmdoraar, &QPushButton::clicked, this, [this] { ui->oraar->setText(this->app.clock().timeText()); });
-    connect(ui->cmdorapa, &QPushButton::clicked, this, [this] { ui->orapa->setText(this->app.clock().timeText()); });
-    connect(ui->cmbass, &QComboBox::activated, this, [this] { handle([this] { cmbassClicked(); }); });
-    connect(ui->codbar, &QLineEdit::textChanged, this, [this] { handle([this] { codbarChanged(); }); });
-    watchLeave(ui->codbar);
+    onClicked(ui->cmdoraar, [this] { ui->oraar->setText(this->app.clock().timeText()); });
+    onClicked(ui->cmdorapa, [this] { ui->orapa->setText(this->app.clock().timeText()); });
+    onPicked(ui->cmbass, &FormVol::cmbassClicked);
+    onTextChanged(ui->codbar, &FormVol::codbarChanged);
+    onLeave(ui->codbar, &FormVol::codbarLeft);
 }
 
 FormVol::~FormVol() = default;
@@ -75,10 +77,36 @@ QComboBox* FormVol::cmbass() const
     return ui->cmbass;
 }
 
+void FormVol::setTitle(const QString& label1)
+{
+    ui->Label1->setText(label1);
+}
+
+void FormVol::setActionButton(const QString& caption, bool visible)
+{
+    ui->cmdregistra->setText(caption);
+    ui->cmdregistra->setVisible(visible);
+}
+
+void FormVol::setSurnameButtonVisible(bool visible)
+{
+    ui->cmdcognome->setVisible(visible);
+}
+
+void FormVol::setAssociationSearchVisible(bool visible)
+{
+    ui->cmdcercaass->setVisible(visible);
+}
+
+void FormVol::setBarcodeVisible(bool visible)
+{
+    ui->Labelbar->setVisible(visible);
+    ui->codbar->setVisible(visible);
+}
+
 QString FormVol::selectedListLine() const
 {
-    auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist"));
-    const QListWidgetItem* item = list ? list->List1()->currentItem() : nullptr;
+    const QListWidgetItem* item = app.window<FormVolList>()->List1()->currentItem();
     return item ? item->text() : QString();
 }
 
@@ -196,8 +224,7 @@ void FormVol::cmbassClicked()
     app.g.denomass = ui->cmbass->currentText();
     trovaass(app);
     // The volunteer list is rebuilt for the association now chosen.
-    if (auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist")))
-        list->List1()->clear();
+    forgetVolunteerList();
 }
 
 void FormVol::cmdcercaassClicked()
@@ -213,7 +240,7 @@ void FormVol::cmdcognomeClicked()
 {
     Globals& g = app.g;
     g.denomass = ui->cmbass->currentText();
-    auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist"));
+    auto* list = app.window<FormVolList>();
     if (isMode(g.modovol, { "M", "R" })) {
         g.modolistvol = QStringLiteral("MV");
         list->List1()->setToolTip(QStringLiteral("Cliccare il volontario da modificare."));
@@ -289,9 +316,9 @@ bool FormVol::findLoadedHistoryRecord()
 {
     if (!m_history)
         return false;
-    app.Data5.setRecordSource(QStringLiteral("select * from STOR where CODASS = ? and CODVOL = ? and "
-                                             "DENOM = ? and COGN = ? and NOME = ?"),
-        { m_history->codass, m_history->codvol, m_history->denom, m_history->cogn, m_history->nome });
+    app.Data5.setRecordSource(Queries::historyRecordMatching,
+        { m_history->codass, m_history->codvol, m_history->denom, m_history->cogn,
+            m_history->nome });
     app.Data5.refresh();
     return !app.Data5.recordset().eof();
 }
@@ -329,12 +356,13 @@ void FormVol::insertVolunteer()
     }
 
     // One question per namesake already registered with the association.
-    app.Data4.setRecordSource(
-        QStringLiteral("select * from EMERVOL where DENOM = ? AND COGNOME = ? AND NOME = ?"),
-        { ui->cmbass->currentText().toUpper(), ui->cognome->text().toUpper(), ui->nome->text().toUpper() });
+    app.Data4.setRecordSource(Queries::namesakesInAssociation,
+        { ui->cmbass->currentText().toUpper(), ui->cognome->text().toUpper(),
+            ui->nome->text().toUpper() });
     app.Data4.refresh();
     for (Recordset& namesakes = app.Data4.recordset(); !namesakes.eof(); namesakes.moveNext()) {
-        if (app.say(QStringLiteral("Volontario già esistente. Vuoi registrarlo ugualmente?"), MessageBox::YesNo)
+        if (app.say(QStringLiteral("Volontario già esistente. Vuoi registrarlo ugualmente?"),
+                MessageBox::YesNo)
             != MessageBox::AnswerYes) {
             afterSaving();
             return;
@@ -350,7 +378,7 @@ void FormVol::insertVolunteer()
     }
 
     try {
-        app.Data4.setRecordSource(QStringLiteral("emervol"));
+        app.Data4.setRecordSource(Queries::volunteersTable);
         app.Data4.refresh();
         Recordset& volunteer = app.Data4.recordset();
         volunteer.addNew();
@@ -420,7 +448,7 @@ void FormVol::changeVolunteer()
 void FormVol::forgetVolunteerList()
 {
     // The registers changed: the list is built again at its next showing.
-    if (auto* list = app.windowAs<FormVolList>(QStringLiteral("formvollist")))
+    if (auto* list = app.existingWindow<FormVolList>())
         list->List1()->clear();
 }
 
@@ -443,9 +471,9 @@ void FormVol::codbarChanged()
     lookUpBadge(true);
 }
 
-void FormVol::controlLeft(QWidget* control)
+void FormVol::codbarLeft()
 {
-    if (control != ui->codbar || ui->codbar->text().isEmpty())
+    if (ui->codbar->text().isEmpty())
         return;
     {
         // Upper-casing is not a new reading.

@@ -20,13 +20,21 @@ class FormVol : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "formvol";
+
     FormVol(App& app, QWidget* parent);
     ~FormVol() override;
 
     void activate() override;
-    void controlLeft(QWidget* control) override;
 
     QComboBox* cmbass() const;
+    // What the menu and the volunteer list set before showing the form.
+    void setTitle(const QString& label1);
+    void setActionButton(const QString& caption, bool visible);
+    void setSurnameButtonVisible(bool visible);
+    void setAssociationSearchVisible(bool visible);
+    // The barcode box and its label.
+    void setBarcodeVisible(bool visible);
 
 private:
     void loadPickedVolunteer(const QString& notFoundMessage);
@@ -39,6 +47,7 @@ private:
     void cmdcognomeClicked();
     void cmdregistraClicked();
     void codbarChanged();
+    void codbarLeft();
     void lookUpBadge(bool registerAtOnce);
 
     bool checkFields();

@@ -1,16 +1,16 @@
 #include "formvollist.h"
 
-#include "formvol.h"
-#include "presencerule.h"
-#include "stampavol.h"
-#include "volunteerlines.h"
-#include "associations/formlist.h"
 #include "app/app.h"
 #include "app/listlines.h"
+#include "formvol.h"
 #include "platform/busypointer.h"
 #include "platform/textfile.h"
+#include "presencerule.h"
+#include "stampavol.h"
+#include "store/queries.h"
 #include "store/scans.h"
 #include "ui_formvollist.h"
+#include "volunteerlines.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -37,20 +37,19 @@ QString plusOne(const QString& count)
 } // namespace
 
 FormVolList::FormVolList(App& app, QWidget* parent)
-    : OstraleWindow(app, QStringLiteral("formvollist"), parent)
+    : OstraleWindow(app, QString::fromLatin1(Name), parent)
     , ui(std::make_unique<Ui::formvollist>())
 {
     ui->setupUi(this);
     ui->List1->setFont(QFont(QStringLiteral("Courier New"), 10));
     onClicked(ui->cmdcerca, &FormVolList::cmdcercaClicked);
     onClicked(ui->cmdstampa, &FormVolList::cmdstampaClicked);
-    connect(ui->cmdstampasel, &QPushButton::clicked, this,
-        [this] { handle([this] { this->app.programs().start(QStringLiteral("tavresv")); }); });
-    connect(ui->cmdesci, &QPushButton::clicked, this, [this] {
+    onClicked(ui->cmdstampasel, [this] { this->app.programs().start(QStringLiteral("tavresv")); });
+    onClicked(ui->cmdesci, [this] {
         ui->List1->clear();
         hide();
     });
-    connect(ui->List1, &QListWidget::itemClicked, this, [this] { handle([this] { List1Clicked(); }); });
+    onListPick(ui->List1, &FormVolList::List1Clicked);
 }
 
 FormVolList::~FormVolList() = default;
@@ -60,9 +59,24 @@ QListWidget* FormVolList::List1() const
     return ui->List1;
 }
 
+void FormVolList::setSelectionPrintVisible(bool visible)
+{
+    ui->cmdstampasel->setVisible(visible);
+}
+
+void FormVolList::setPrintCaption(const QString& caption)
+{
+    ui->cmdstampa->setText(caption);
+}
+
+void FormVolList::setPresenceSource(std::function<PresenceQuery()> source)
+{
+    m_presenceSource = std::move(source);
+}
+
 QString FormVolList::formVolAssociation() const
 {
-    auto* form = app.windowAs<FormVol>(QStringLiteral("formvol"));
+    auto* form = app.existingWindow<FormVol>();
     return form ? form->cmbass()->currentText() : QString();
 }
 
@@ -80,8 +94,8 @@ void FormVolList::activate()
     QStringList lines;
     if (mode == QLatin1String("SV"))
         buildHistoryList(lines);
-    else if (mode == QLatin1String("GV") || mode == QLatin1String("VA") || mode == QLatin1String("VE")
-        || mode == QLatin1String("PV"))
+    else if (mode == QLatin1String("GV") || mode == QLatin1String("VA")
+        || mode == QLatin1String("VE") || mode == QLatin1String("PV"))
         buildGroupedList(lines);
     else if (mode != QLatin1String("CV"))
         buildSimpleList(lines);
@@ -98,55 +112,59 @@ void FormVolList::buildHistoryList(QStringList& lines)
     g.contarighe = QStringLiteral("0");
     // With an association chosen, only its records are read; the name must
     // still match exactly, as the list always compared it.
-    const QString sql = association.isEmpty()
-        ? QStringLiteral("select * from STOR ORDER BY DENOM, COGN, NOME")
-        : QStringLiteral("select * from STOR where DENOM = ? ORDER BY DENOM, COGN, NOME");
-    const QVariantList parameters = association.isEmpty() ? QVariantList() : QVariantList { association };
-    scanAll(g.esitostor, [&] { scanStep(app.Data5, g.esitostor, sql, parameters); }, [&] {
-        const Recordset& record = app.Data5.recordset();
-        if (!association.isEmpty() && record.field(QStringLiteral("DENOM")) != association)
-            return;
-        lines << VolunteerLines::history(record);
-        g.contarighe = plusOne(g.contarighe);
-    });
+    const QString sql
+        = association.isEmpty() ? Queries::historyInOrder : Queries::historyOfAssociationInOrder;
+    const QVariantList parameters
+        = association.isEmpty() ? QVariantList() : QVariantList { association };
+    scanAll(
+        g.esitostor, [&] { scanStep(app.Data5, g.esitostor, sql, parameters); },
+        [&] {
+            const Recordset& record = app.Data5.recordset();
+            if (!association.isEmpty() && record.field(QStringLiteral("DENOM")) != association)
+                return;
+            lines << VolunteerLines::history(record);
+            g.contarighe = plusOne(g.contarighe);
+        });
     lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
 }
 
 void FormVolList::buildGroupedList(QStringList& lines)
 {
     Globals& g = app.g;
-    const bool oneAssociation = g.modolistvol == QLatin1String("VA") || g.modolistvol == QLatin1String("VE");
+    const bool oneAssociation
+        = g.modolistvol == QLatin1String("VA") || g.modolistvol == QLatin1String("VE");
     const QString association = oneAssociation ? chosenAssociation() : QString();
     lines << ListLines::title(app, campTitle) << blankLine;
     g.contarighe = QStringLiteral("0");
     qint64 grandTotal = 0;
-    const QString sql = oneAssociation
-        ? QStringLiteral("select * from EMERVOL where DENOM = ? order by DENOM, COGNOME, NOME")
-        : QStringLiteral("select * from EMERVOL order by DENOM, COGNOME, NOME");
+    const QString sql = oneAssociation ? Queries::volunteersOfAssociationByAssociationAndName
+                                       : Queries::volunteersByAssociationAndName;
     const QVariantList parameters = oneAssociation ? QVariantList { association } : QVariantList();
     const std::optional<PresenceQuery> presence = presenceQuery();
     bool first = true;
     QString group;
-    scanAll(g.esitovol, [&] { scanStep(app.Data4, g.esitovol, sql, parameters); }, [&] {
-        const Recordset& volunteer = app.Data4.recordset();
-        const QString denom = volunteer.field(QStringLiteral("DENOM"));
-        if (oneAssociation && denom != association)
-            return;
-        if (presence && !isPresent(presenceRecord(volunteer), *presence))
-            return;
-        if (first) {
-            lines << denom;
-            first = false;
-        } else if (denom != group) {
-            lines << VolunteerLines::total(g.contarighe);
-            g.contarighe = QStringLiteral("0");
-            lines << QStringLiteral(" ") << denom;
-        }
-        group = denom;
-        lines << VolunteerLines::grouped(volunteer);
-        g.contarighe = plusOne(g.contarighe);
-        ++grandTotal;
-    });
+    scanAll(
+        g.esitovol, [&] { scanStep(app.Data4, g.esitovol, sql, parameters); },
+        [&] {
+            const Recordset& volunteer = app.Data4.recordset();
+            const QString denom = volunteer.field(QStringLiteral("DENOM"));
+            if (oneAssociation && denom != association)
+                return;
+            if (presence && !isPresent(presenceRecord(volunteer), *presence))
+                return;
+            if (first) {
+                lines << denom;
+                first = false;
+            } else if (denom != group) {
+                lines << VolunteerLines::total(g.contarighe);
+                g.contarighe = QStringLiteral("0");
+                lines << QStringLiteral(" ") << denom;
+            }
+            group = denom;
+            lines << VolunteerLines::grouped(volunteer);
+            g.contarighe = plusOne(g.contarighe);
+            ++grandTotal;
+        });
     lines << VolunteerLines::total(g.contarighe) << QStringLiteral(" ")
           << VolunteerLines::grandTotal(QString::number(grandTotal));
 }
@@ -157,13 +175,15 @@ void FormVolList::buildSimpleList(QStringList& lines)
     const QString association = formVolAssociation();
     lines << ListLines::title(app, campTitle) << blankLine;
     g.contarighe = QStringLiteral("0");
-    scanAll(g.esitovol, [&] { leggivol(app); }, [&] {
-        const Recordset& volunteer = app.Data4.recordset();
-        if (!association.isEmpty() && volunteer.field(QStringLiteral("DENOM")) != association)
-            return;
-        lines << VolunteerLines::simple(volunteer);
-        g.contarighe = plusOne(g.contarighe);
-    });
+    scanAll(
+        g.esitovol, [&] { leggivol(app); },
+        [&] {
+            const Recordset& volunteer = app.Data4.recordset();
+            if (!association.isEmpty() && volunteer.field(QStringLiteral("DENOM")) != association)
+                return;
+            lines << VolunteerLines::simple(volunteer);
+            g.contarighe = plusOne(g.contarighe);
+        });
     lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
 }
 
@@ -176,13 +196,15 @@ void FormVolList::cmdcercaClicked()
     const QString wanted = ui->cerca->text().toUpper();
     QStringList lines { ListLines::title(app, campTitle), blankLine };
     g.contarighe = QStringLiteral("0");
-    scanAll(g.esitovol, [&] { leggivol(app); }, [&] {
-        const Recordset& volunteer = app.Data4.recordset();
-        if (!volunteer.field(QStringLiteral("COGNOME")).contains(wanted, Qt::CaseSensitive))
-            return;
-        lines << VolunteerLines::search(volunteer);
-        g.contarighe = plusOne(g.contarighe);
-    });
+    scanAll(
+        g.esitovol, [&] { leggivol(app); },
+        [&] {
+            const Recordset& volunteer = app.Data4.recordset();
+            if (!volunteer.field(QStringLiteral("COGNOME")).contains(wanted, Qt::CaseSensitive))
+                return;
+            lines << VolunteerLines::search(volunteer);
+            g.contarighe = plusOne(g.contarighe);
+        });
     lines << QStringLiteral(" ") << VolunteerLines::total(g.contarighe);
     ui->List1->addItems(lines);
 }
@@ -191,7 +213,7 @@ void FormVolList::List1Clicked()
 {
     Globals& g = app.g;
     const QString mode = g.modolistvol;
-    auto* form = app.windowAs<FormVol>(QStringLiteral("formvol"));
+    auto* form = app.window<FormVol>();
     struct Pick
     {
         const char* listMode;
@@ -211,7 +233,8 @@ void FormVolList::List1Clicked()
     if (mode == QLatin1String("VE")) {
         // A certificate for this volunteer is added to those chosen so far.
         g.modostampavol = QStringLiteral("V");
-        stampavol(app, chosenAssociation(), ui->List1->currentItem() ? ui->List1->currentItem()->text() : QString());
+        stampavol(app, chosenAssociation(),
+            ui->List1->currentItem() ? ui->List1->currentItem()->text() : QString());
         return;
     }
     for (const Pick& pick : picks) {
@@ -219,13 +242,12 @@ void FormVolList::List1Clicked()
             continue;
         g.modovol = QString::fromLatin1(pick.formMode);
         if (pick.label)
-            form->setControlText(QStringLiteral("Label1"), QString::fromUtf8(pick.label));
+            form->setTitle(QString::fromUtf8(pick.label));
         const QString caption = mode == QLatin1String("MV") ? QStringLiteral("Modifica")
             : mode == QLatin1String("SV")                   ? QStringLiteral("Registra")
                                                             : QStringLiteral("Elimina");
-        form->setControlText(QStringLiteral("cmdregistra"), caption);
-        form->setControlVisible(QStringLiteral("cmdregistra"), pick.actionShown);
-        form->setControlVisible(QStringLiteral("cmdcognome"), pick.actionShown);
+        form->setActionButton(caption, pick.actionShown);
+        form->setSurnameButtonVisible(pick.actionShown);
         hide();
         app.showWindow(form);
         return;
@@ -246,18 +268,13 @@ std::optional<PresenceQuery> FormVolList::presenceQuery() const
 {
     if (app.g.modolistvol != QLatin1String("PV"))
         return std::nullopt;
-    // The presence window's boxes, read as they stand.
-    auto* window = app.window(QStringLiteral("Formpresenti"));
-    auto text = [window](const char* box) {
-        auto* edit = window ? window->findChild<QLineEdit*>(QString::fromLatin1(box)) : nullptr;
-        return edit ? edit->text() : QString();
-    };
-    return PresenceQuery { text("datapres"), text("orapres"), text("campopres") };
+    // The presence window's boxes, read as they stand; nothing asked for
+    // while there is no presence window.
+    return m_presenceSource ? m_presenceSource() : PresenceQuery {};
 }
 
 QString FormVolList::chosenAssociation() const
 {
-    auto* list = app.windowAs<FormList>(QStringLiteral("formlist"));
-    const QListWidgetItem* item = list ? list->List1()->currentItem() : nullptr;
-    return item ? item->text() : QString();
+    // The line of the association clicked in the association list.
+    return app.g.assscelta;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/ostralewindow.h"
+#include "presencerule.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,11 +22,19 @@ class FormVolList : public OstraleWindow
     Q_OBJECT
 
 public:
+    static constexpr const char* Name = "formvollist";
+
     FormVolList(App& app, QWidget* parent);
     ~FormVolList() override;
 
     void activate() override;
     QListWidget* List1() const;
+    // What the menu and the association list set before showing the list.
+    void setSelectionPrintVisible(bool visible); // "Stampa selezionati"
+    void setPrintCaption(const QString& caption);
+    // Where the presence list ("PV") reads the date, time and camp asked for,
+    // each time it builds the list: the presence window's boxes.
+    void setPresenceSource(std::function<PresenceQuery()> source);
 
 private:
     void buildHistoryList(QStringList& lines);
@@ -35,9 +45,10 @@ private:
     void cmdstampaClicked();
     QString formVolAssociation() const;
     // In the presence list: the date, time and camp asked for.
-    std::optional<struct PresenceQuery> presenceQuery() const;
+    std::optional<PresenceQuery> presenceQuery() const;
     // The association clicked in the association list.
     QString chosenAssociation() const;
+    std::function<PresenceQuery()> m_presenceSource;
 
     std::unique_ptr<Ui::formvollist> ui;
     // The mode the shown list was built for: coming back in that mode with a

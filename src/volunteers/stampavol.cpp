@@ -4,6 +4,7 @@
 #include "app/listlines.h"
 #include "platform/busypointer.h"
 #include "platform/textfile.h"
+#include "store/queries.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void stampavol(App& app, const QString& association, const QString& clickedLine)
     Recordset& volunteers = app.Data4.recordset();
     if (g.modostampavol == QLatin1String("T")) {
         app.Data4.setRecordSource(
-            QStringLiteral("select * from EMERVOL where DENOM = ? order by COGNOME desc"), { g.denomass });
+            Queries::volunteersOfAssociationBySurnameDescending, { g.denomass });
         app.Data4.refresh();
         QStringList lines;
         for (; !volunteers.eof(); volunteers.moveNext())
@@ -41,7 +42,7 @@ void stampavol(App& app, const QString& association, const QString& clickedLine)
     }
     // The name column of the grouped list: characters 12 to 61.
     const QString clickedName = ListLines::leadingField(clickedLine.mid(11), 50);
-    app.Data4.setRecordSource(QStringLiteral("select * from EMERVOL where DENOM = ?"), { g.denomass });
+    app.Data4.setRecordSource(Queries::volunteersOfAssociation, { g.denomass });
     app.Data4.refresh();
     for (; !volunteers.eof(); volunteers.moveNext()) {
         g.rigastampa = volunteers.field(QStringLiteral("COGNOME")) + QLatin1Char(' ')

@@ -1,11 +1,11 @@
 #include "volunteerlookups.h"
 
 #include "app/app.h"
-#include "app/counters.h"
-#include "associations/filtraass.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
+#include "store/counters.h"
+#include "store/queries.h"
 #include "store/scans.h"
 
 #include <QComboBox>
@@ -28,17 +28,19 @@ QStringList historyAssociationNames(App& app, const QString& wanted)
     bool first = true;
     // Only the names are read, in the history scan's order, straight from the
     // archive's index: the whole archive is never fetched for a list of names.
-    const QString namesInOrder = QStringLiteral("select DENOM from STOR ORDER BY DENOM, COGN, NOME");
-    scanAll(app.g.esitostor, [&] { scanStep(app.Data5, app.g.esitostor, namesInOrder, {}); }, [&] {
-        const QString denom = app.Data5.recordset().field(QStringLiteral("DENOM"));
-        // In name order equal names follow one another: each is listed once.
-        if (!first && denom == last)
-            return;
-        first = false;
-        last = denom;
-        if (denom.contains(wanted, Qt::CaseSensitive))
-            names << denom;
-    });
+    scanAll(
+        app.g.esitostor,
+        [&] { scanStep(app.Data5, app.g.esitostor, Queries::historyAssociationNamesInOrder, {}); },
+        [&] {
+            const QString denom = app.Data5.recordset().field(QStringLiteral("DENOM"));
+            // In name order equal names follow one another: each is listed once.
+            if (!first && denom == last)
+                return;
+            first = false;
+            last = denom;
+            if (denom.contains(wanted, Qt::CaseSensitive))
+                names << denom;
+        });
     return names;
 }
 
@@ -70,8 +72,10 @@ void creaassdastor(App& app)
     association.addNew();
     association.setField(QStringLiteral("CODASS"), g.prossimocodice);
     for (const char* copied : { "DENOM", "INDIR", "CAP", "CITTA", "PROV", "TEL", "FAX", "MAIL" })
-        association.setField(QString::fromLatin1(copied), history.field(QString::fromLatin1(copied)));
-    for (const char* empty : { "CFISC", "SPEC", "DATA1", "DATAU", "RESP", "TELRESP", "CAMPO", "NOTE3" })
+        association.setField(
+            QString::fromLatin1(copied), history.field(QString::fromLatin1(copied)));
+    for (const char* empty :
+        { "CFISC", "SPEC", "DATA1", "DATAU", "RESP", "TELRESP", "CAMPO", "NOTE3" })
         association.setField(QString::fromLatin1(empty), QString());
     association.setField(QStringLiteral("NUMVOL"), QStringLiteral("0"));
     association.setField(QStringLiteral("NVOLIN"), QStringLiteral("0001"));

@@ -5,7 +5,9 @@
 // as the operator would, and every finished print job kept.
 #include "app/app.h"
 #include "platform/database.h"
+#include "shell/shell.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
@@ -22,6 +24,7 @@ public:
     {
         QDir::setCurrent(m_dir.path());
         app = std::make_unique<App>();
+        installSubsystems(*app);
         app->setTestMode(true);
         app->start();
         app->printer().setJobFinishedHandler([this](const Printer::Job& job) { jobs << job; });
@@ -65,15 +68,18 @@ public:
         return shown;
     }
 
-    // Picks an item of a combo of formpass, as a click on the list would.
+    // Picks an item of a combo of formpass from its drop-down list, as the
+    // operator does: the list opens, the item is highlighted, Enter takes it.
     bool choose(const QString& combo, const QString& item)
     {
         auto* box = app->window(QStringLiteral("formpass"))->findChild<QComboBox*>(combo);
         const int index = box ? box->findText(item, Qt::MatchExactly) : -1;
         if (index < 0)
             return false;
-        box->setCurrentIndex(index);
-        emit box->activated(index);
+        box->showPopup();
+        box->view()->setCurrentIndex(box->model()->index(index, box->modelColumn()));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        box->hidePopup();
         return true;
     }
 

@@ -29,7 +29,8 @@ private slots:
 
 private:
     void exec(const QString& file, const QString& sql);
-    QStringList scanAll(void (*scan)(App&), QString& status, DataControl& data, const char* field);
+    QStringList scanAll(
+        void (*scan)(Registers&), QString& status, DataControl& data, const char* field);
 
     QTemporaryDir m_dir;
     QString m_previous;
@@ -63,7 +64,8 @@ void TestScans::exec(const QString& file, const QString& sql)
     QVERIFY2(query.exec(sql), qPrintable(sql));
 }
 
-QStringList TestScans::scanAll(void (*scan)(App&), QString& status, DataControl& data, const char* field)
+QStringList TestScans::scanAll(
+    void (*scan)(Registers&), QString& status, DataControl& data, const char* field)
 {
     QStringList seen;
     QStringList statuses;
@@ -104,7 +106,8 @@ void TestScans::oneRecordAnswersOneThenNine()
 
 void TestScans::everyVolunteerWithStarNoVehicle()
 {
-    exec("emervol.mdb", "insert into EMERVOL (CODVOL, DENOM) values ('1', 'ALFA'), ('2', 'BETA'), ('3', 'ALFA')");
+    exec("emervol.mdb",
+        "insert into EMERVOL (CODVOL, DENOM) values ('1', 'ALFA'), ('2', 'BETA'), ('3', 'ALFA')");
     exec("auto.mdb", "insert into AUTO (DENOM, DESCR) values ('ALFA', 'FIAT')");
     Globals& g = m_app->g;
     g.denomass = QStringLiteral("*");
@@ -133,7 +136,9 @@ void TestScans::lookupIgnoresCaseAndNeverAnswersTwo()
 
 void TestScans::deletingAndRestartingVisitsEachOnce()
 {
-    exec("emervol.mdb", "insert into EMERVOL (CODVOL, DENOM) values ('1', 'ALFA'), ('2', 'ALFA'), ('3', 'ALFA'), ('4', 'BETA')");
+    exec("emervol.mdb",
+        "insert into EMERVOL (CODVOL, DENOM) values ('1', 'ALFA'), ('2', 'ALFA'), ('3', 'ALFA'), "
+        "('4', 'BETA')");
     Globals& g = m_app->g;
     g.denomass = QStringLiteral("ALFA");
     int deleted = 0;
@@ -155,7 +160,8 @@ void TestScans::finishedScanLeavesConnectionAlone()
 {
     Globals& g = m_app->g;
     g.esitovol = QStringLiteral("9");
-    m_app->Data4.setRecordSource(QStringLiteral("select * from EMERVOL where CODVOL = ?"), { QStringLiteral("X") });
+    m_app->Data4.setRecordSource(
+        QStringLiteral("select * from EMERVOL where CODVOL = ?"), { QStringLiteral("X") });
     leggivol(*m_app);
     QCOMPARE(g.esitovol, QStringLiteral("9"));
     QCOMPARE(m_app->Data4.recordSource(), QStringLiteral("select * from EMERVOL where CODVOL = ?"));
@@ -163,7 +169,9 @@ void TestScans::finishedScanLeavesConnectionAlone()
 
 void TestScans::leavingEarlyRestoresPointer()
 {
-    exec("stor.mdb", "insert into STOR (CODASS, CODVOL, DENOM, COGN) values ('A', '1', 'ALFA', 'ROSSI'), ('A', '2', 'ALFA', 'BIANCHI')");
+    exec("stor.mdb",
+        "insert into STOR (CODASS, CODVOL, DENOM, COGN) values ('A', '1', 'ALFA', 'ROSSI'), ('A', "
+        "'2', 'ALFA', 'BIANCHI')");
     m_app->g.esitostor = QStringLiteral("0");
     leggistor(*m_app);
     QCOMPARE(m_app->g.esitostor, QStringLiteral("1"));
@@ -174,7 +182,9 @@ void TestScans::leavingEarlyRestoresPointer()
 void TestScans::nestedScansOnTwoConnections()
 {
     exec("asso.mdb", "insert into ASSO (CODASS, DENOM) values ('001', 'ALFA'), ('002', 'BETA')");
-    exec("emervol.mdb", "insert into EMERVOL (CODVOL, DENOM, COGNOME, NOME) values ('1', 'BETA', 'ROSSI', 'A'), ('2', 'ALFA', 'VERDI', 'B'), ('3', 'BETA', 'BIANCHI', 'C')");
+    exec("emervol.mdb",
+        "insert into EMERVOL (CODVOL, DENOM, COGNOME, NOME) values ('1', 'BETA', 'ROSSI', 'A'), "
+        "('2', 'ALFA', 'VERDI', 'B'), ('3', 'BETA', 'BIANCHI', 'C')");
     Globals& g = m_app->g;
     QStringList pairs;
     g.esitoass = QStringLiteral("0");
@@ -193,7 +203,8 @@ void TestScans::nestedScansOnTwoConnections()
     }
     pairs.sort();
     QCOMPARE(pairs, (QStringList { "ALFA/VERDI", "BETA/BIANCHI", "BETA/ROSSI" }));
-    QCOMPARE(scanAll(leggivol, g.esitovol, m_app->Data4, "COGNOME"), (QStringList { "VERDI", "BIANCHI", "ROSSI" }));
+    QCOMPARE(scanAll(leggivol, g.esitovol, m_app->Data4, "COGNOME"),
+        (QStringList { "VERDI", "BIANCHI", "ROSSI" }));
 }
 
 QTEST_MAIN(TestScans)

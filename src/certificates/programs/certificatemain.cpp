@@ -1,9 +1,9 @@
 #include "certificatemain.h"
 
-#include "app/translations.h"
 #include "platform/error.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
