@@ -105,6 +105,11 @@ void TestVolunteerChecks::departureAgainstArrival()
     // The same day written differently is another date text.
     QCOMPARE(departure("10:00", "1/1/2024", "01/01/2024", "10:30"), QStringLiteral("0"));
     QCOMPARE(departure("25:00", "02/01/2024", "01/01/2024", "10:30"), QStringLiteral("1"));
+    // Times compare by value whatever their separator: "." sorts before ":"
+    // as text, but 09:00 is before 09.30 and 10.00 is after 09:30.
+    QCOMPARE(departure("09:00", "01/01/2024", "01/01/2024", "09.30"), QStringLiteral("1"));
+    QCOMPARE(departure("10.00", "01/01/2024", "01/01/2024", "09:30"), QStringLiteral("0"));
+    QCOMPARE(departure("09.30", "01/01/2024", "01/01/2024", "09:30"), QStringLiteral("0"));
 }
 
 QTEST_MAIN(TestVolunteerChecks)
