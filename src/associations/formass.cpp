@@ -214,13 +214,14 @@ void Formass::insertAssociation()
     {
         const BusyPointer busy;
         try {
+            CounterAdvance counter(app.g.fileprossass, next);
             app.Data3.setRecordSource(Queries::associationsTable);
             app.Data3.refresh();
             app.Data3.recordset().addNew();
             writeFields(code);
             app.Data3.recordset().update();
+            counter.keep();
             app.Data3.refresh();
-            Counters::write(app.g.fileprossass, next);
         } catch (const DbError& error) {
             app.Data3.recordset().cancelUpdate();
             app.say(error.number() == DbError::DuplicateKey

@@ -36,3 +36,22 @@ void write(const QString& path, const QString& value)
 }
 
 } // namespace Counters
+
+CounterAdvance::CounterAdvance(QString path, const QString& next)
+    : m_path(std::move(path))
+    , m_previous(TextFile::readFirstLine(m_path))
+{
+    Counters::write(m_path, next);
+}
+
+CounterAdvance::~CounterAdvance()
+{
+    if (m_kept)
+        return;
+    try {
+        Counters::write(m_path, m_previous);
+    } catch (...) {
+        // The record was not stored and the counter stays ahead: a gap in
+        // the numbering, which is harmless.
+    }
+}

@@ -21,3 +21,23 @@ QString next(const QString& code, int digits);
 void write(const QString& path, const QString& value);
 
 } // namespace Counters
+
+// Advances a counter before the record that takes its number is stored: a
+// crash in between leaves a gap in the numbering, never a number handed out
+// twice. If the record is refused (the advance goes out of scope without
+// keep()), the counter file is put back to the line it held.
+class CounterAdvance
+{
+public:
+    CounterAdvance(QString path, const QString& next);
+    ~CounterAdvance();
+    CounterAdvance(const CounterAdvance&) = delete;
+    CounterAdvance& operator=(const CounterAdvance&) = delete;
+
+    void keep() { m_kept = true; }
+
+private:
+    QString m_path;
+    QString m_previous;
+    bool m_kept = false;
+};

@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/listlines.h"
 #include "formvollist.h"
+#include "historyregistration.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
@@ -35,13 +36,6 @@ QString readVolunteerCounter(App& app)
         return counter;
     return QStringLiteral("%1").arg(
         counter.trimmed().toLongLong(), Counters::VolunteerDigits, 10, QLatin1Char('0'));
-}
-
-FormVol::HistoryKey historyKeyOf(const Recordset& record)
-{
-    return { record.field(QStringLiteral("CODASS")), record.field(QStringLiteral("CODVOL")),
-        record.field(QStringLiteral("DENOM")), record.field(QStringLiteral("COGN")),
-        record.field(QStringLiteral("NOME")) };
 }
 
 } // namespace
@@ -181,7 +175,7 @@ void FormVol::loadPickedHistoryRecord()
         if (VolunteerLines::history(record) == picked)
             break;
     }
-    m_history = historyKeyOf(app.Data5.recordset());
+    m_history = HistoryKey::of(app.Data5.recordset());
     ui->cmbass->setEditText(m_history->denom);
     ui->cognome->setText(m_history->cogn);
     ui->nome->setText(m_history->nome);
@@ -298,105 +292,76 @@ void FormVol::cmdregistraClicked()
         insertVolunteer();
 }
 
-void FormVol::writeFields(Recordset& volunteer)
+ArrivalRecord FormVol::arrival() const
 {
-    volunteer.setField(QStringLiteral("DENOM"), ui->cmbass->currentText().toUpper());
-    volunteer.setField(QStringLiteral("COGNOME"), ui->cognome->text().toUpper());
-    volunteer.setField(QStringLiteral("NOME"), ui->nome->text().toUpper());
-    volunteer.setField(QStringLiteral("CAMPO"), ui->campo->text().toUpper());
-    volunteer.setField(QStringLiteral("TENDA"), ui->tenda->text().toUpper());
-    volunteer.setField(QStringLiteral("DATAAR"), ui->dataar->text());
-    volunteer.setField(QStringLiteral("ORAAR"), ui->oraar->text());
-    volunteer.setField(QStringLiteral("DATAPA"), ui->datapa->text());
-    volunteer.setField(QStringLiteral("ORAPA"), ui->orapa->text());
-    volunteer.setField(QStringLiteral("SPEC"), ui->cmbspec->currentText().toUpper());
-}
-
-bool FormVol::findLoadedHistoryRecord()
-{
-    if (!m_history)
-        return false;
-    app.Data5.setRecordSource(Queries::historyRecordMatching,
-        { m_history->codass, m_history->codvol, m_history->denom, m_history->cogn,
-            m_history->nome });
-    app.Data5.refresh();
-    return !app.Data5.recordset().eof();
+    return { ui->cmbass->currentText().toUpper(), ui->cognome->text().toUpper(),
+        ui->nome->text().toUpper(), ui->campo->text().toUpper(), ui->tenda->text().toUpper(),
+        ui->cmbspec->currentText().toUpper(), ui->dataar->text(), ui->oraar->text(),
+        ui->datapa->text(), ui->orapa->text() };
 }
 
 void FormVol::insertVolunteer()
 {
     const BusyPointer busy;
+    if (isMode(app.g.modovol, { "B", "T" }))
+        insertFromHistory();
+    else
+        insertByHand();
+}
+
+void FormVol::insertFromHistory()
+{
+    if (!m_history || !findHistoryRecord(app, *m_history)) {
+        app.say(QStringLiteral("Volontario non trovato."));
+        return;
+    }
+    const HistoryRegistration outcome = registerFromHistory(app, arrival(), [this] {
+        const Recordset& history = app.Data5.recordset();
+        return history.field(QStringLiteral("CODASS")) + history.field(QStringLiteral("CODVOL"));
+    });
+    if (outcome == HistoryRegistration::Refused)
+        return;
+    if (outcome == HistoryRegistration::Registered)
+        forgetVolunteerList();
+    afterSaving();
+}
+
+void FormVol::insertByHand()
+{
     Globals& g = app.g;
-    const bool fromHistory = isMode(g.modovol, { "B", "T" });
     const QString number = ui->codbar->text().toUpper();
-    if (!fromHistory && !Counters::isNumber(number)) {
+    if (!Counters::isNumber(number)) {
         // The counter cannot move on from a number that is not a number.
         app.say(QStringLiteral("Codice volontario errato."));
         return;
     }
-    if (fromHistory && !findLoadedHistoryRecord()) {
-        app.say(QStringLiteral("Volontario non trovato."));
+    // The save acts on the association named in the form, looked up now.
+    g.denomass = ui->cmbass->currentText().toUpper();
+    trovaass(app);
+    if (g.esitoass == QLatin1String("9")) {
+        app.say(QStringLiteral("Associazione non trovata."));
         return;
     }
-
-    QString code;
-    if (!fromHistory) {
-        // The save acts on the association named in the form, looked up now.
-        g.denomass = ui->cmbass->currentText().toUpper();
-        trovaass(app);
-        if (g.esitoass == QLatin1String("9")) {
-            app.say(QStringLiteral("Associazione non trovata."));
-            return;
-        }
-        const QString associationCode = app.Data3.recordset().field(QStringLiteral("CODASS"));
-        QString numberPart = number;
-        if (associationCode.left(1) >= QLatin1String("A"))
-            numberPart = QLatin1Char('B') + number.mid(1, 3);
-        code = associationCode + numberPart;
+    const QString associationCode = app.Data3.recordset().field(QStringLiteral("CODASS"));
+    const QString numberPart = associationCode.left(1) >= QLatin1String("A")
+        ? QLatin1Char('B') + number.mid(1, 3)
+        : number;
+    const ArrivalRecord record = arrival();
+    if (!confirmNamesakes(app, record)) {
+        afterSaving();
+        return;
     }
-
-    // One question per namesake already registered with the association.
-    app.Data4.setRecordSource(Queries::namesakesInAssociation,
-        { ui->cmbass->currentText().toUpper(), ui->cognome->text().toUpper(),
-            ui->nome->text().toUpper() });
-    app.Data4.refresh();
-    for (Recordset& namesakes = app.Data4.recordset(); !namesakes.eof(); namesakes.moveNext()) {
-        if (app.say(QStringLiteral("Volontario già esistente. Vuoi registrarlo ugualmente?"),
-                MessageBox::YesNo)
-            != MessageBox::AnswerYes) {
-            afterSaving();
-            return;
-        }
-    }
-
-    if (fromHistory) {
-        // A volunteer of the history archive keeps his code there, and his
-        // association is registered if it is not yet.
-        creaassdastor(app);
-        const Recordset& history = app.Data5.recordset();
-        code = history.field(QStringLiteral("CODASS")) + history.field(QStringLiteral("CODVOL"));
-    }
-
+    const QString next = Counters::next(number, Counters::VolunteerDigits);
     try {
-        app.Data4.setRecordSource(Queries::volunteersTable);
-        app.Data4.refresh();
-        Recordset& volunteer = app.Data4.recordset();
-        volunteer.addNew();
-        volunteer.setField(QStringLiteral("CODVOL"), code);
-        writeFields(volunteer);
-        volunteer.update();
-        app.Data4.refresh();
+        CounterAdvance counter(g.fileprossvol, next);
+        insertArrival(app, associationCode + numberPart, record);
+        counter.keep();
     } catch (const DbError& error) {
-        app.Data4.recordset().cancelUpdate();
         app.say(error.number() == DbError::DuplicateKey ? QStringLiteral("Volontario già presente")
                                                         : error.description());
         return;
     }
-    if (!fromHistory) {
-        const QString next = Counters::next(number, Counters::VolunteerDigits);
-        Counters::write(g.fileprossvol, next);
-        ui->codbar->setText(next);
-    }
+    ui->codbar->setText(next);
     forgetVolunteerList();
     afterSaving();
 }
@@ -438,7 +403,7 @@ void FormVol::changeVolunteer()
     }
     Recordset& volunteer = app.Data4.recordset();
     volunteer.edit();
-    writeFields(volunteer);
+    writeArrival(volunteer, arrival());
     volunteer.update();
     app.Data4.refresh();
     forgetVolunteerList();
@@ -499,7 +464,7 @@ void FormVol::lookUpBadge(bool registerAtOnce)
         return;
     }
     const Recordset& history = app.Data5.recordset();
-    m_history = historyKeyOf(history);
+    m_history = HistoryKey::of(history);
     ui->cmbass->setEditText(m_history->denom);
     ui->cognome->setText(m_history->cogn);
     ui->nome->setText(m_history->nome);

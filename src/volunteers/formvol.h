@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ostralewindow.h"
+#include "historyregistration.h"
 
 #include <memory>
 #include <optional>
@@ -52,25 +53,18 @@ private:
 
     bool checkFields();
     void insertVolunteer();
+    void insertFromHistory();
+    void insertByHand();
+    ArrivalRecord arrival() const;
     void deleteVolunteer();
     void changeVolunteer();
     void afterSaving();
     void forgetVolunteerList();
     bool findLoadedVolunteer();
-    bool findLoadedHistoryRecord();
-    void writeFields(class Recordset& volunteer);
     void clearPersonFields();
     void clearForArrival();
     QString selectedListLine() const;
 
-public:
-    // A history record, found again by its fields at save time.
-    struct HistoryKey
-    {
-        QString codass, codvol, denom, cogn, nome;
-    };
-
-private:
     std::unique_ptr<Ui::formvol> ui;
     // The volunteer loaded by a pick in the list: the only one "Modifica" and
     // "Elimina" may act on.

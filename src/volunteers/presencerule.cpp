@@ -18,7 +18,8 @@ bool isPresent(const PresenceRecord& record, const PresenceQuery& query)
     const QString a = sortableDate(record.arrivalDate);
     const QString d = record.departureDate.isEmpty() ? QStringLiteral("99999999")
                                                      : sortableDate(record.departureDate);
-    const QString departureTime = record.departureTime.isEmpty() ? QStringLiteral("24.00") : record.departureTime;
+    const QString departureTime
+        = record.departureTime.isEmpty() ? QStringLiteral("24.00") : record.departureTime;
     if (p < a || p > d)
         return false;
     if (p == d && departureTime < query.time)

@@ -23,21 +23,22 @@ namespace VolunteerLines {
 
 QString simple(const Recordset& v)
 {
-    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(value(v, "DENOM"), 50) + QLatin1Char(' ')
-        + value(v, "COGNOME") + QLatin1Char(' ') + value(v, "NOME") + QLatin1Char(' ') + value(v, "DATAAR");
+    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(value(v, "DENOM"), 50)
+        + QLatin1Char(' ') + value(v, "COGNOME") + QLatin1Char(' ') + value(v, "NOME")
+        + QLatin1Char(' ') + value(v, "DATAAR");
 }
 
 QString search(const Recordset& v)
 {
-    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(value(v, "DENOM"), 50) + QLatin1Char(' ')
-        + field(fullName(v), 50) + QLatin1Char(' ') + value(v, "DATAAR");
+    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(value(v, "DENOM"), 50)
+        + QLatin1Char(' ') + field(fullName(v), 50) + QLatin1Char(' ') + value(v, "DATAAR");
 }
 
 QString grouped(const Recordset& v)
 {
-    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(fullName(v), 50) + QLatin1Char(' ')
-        + value(v, "DATAAR") + QLatin1Char(' ') + value(v, "ORAAR") + QLatin1Char(' ') + value(v, "DATAPA")
-        + QLatin1Char(' ') + value(v, "ORAPA");
+    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(fullName(v), 50)
+        + QLatin1Char(' ') + value(v, "DATAAR") + QLatin1Char(' ') + value(v, "ORAAR")
+        + QLatin1Char(' ') + value(v, "DATAPA") + QLatin1Char(' ') + value(v, "ORAPA");
 }
 
 QString history(const QString& denom, const QString& cogn, const QString& nome)

@@ -9,6 +9,7 @@
 #include "store/scans.h"
 
 #include <QComboBox>
+#include <optional>
 
 namespace {
 
@@ -44,15 +45,12 @@ QStringList historyAssociationNames(App& app, const QString& wanted)
     return names;
 }
 
-// The next association code from the counter file; one that is not a
-// number counts as "000" rather than stopping the registration.
-QString takeAssociationCode(App& app)
+// The association code the counter file proposes; one that is not a number
+// counts as "000" rather than stopping the registration.
+QString proposedAssociationCode(App& app)
 {
-    QString current = Counters::read(app.g.fileprossass, Counters::AssociationDigits);
-    if (!Counters::isNumber(current))
-        current = QStringLiteral("000");
-    Counters::write(app.g.fileprossass, Counters::next(current, Counters::AssociationDigits));
-    return current;
+    const QString current = Counters::read(app.g.fileprossass, Counters::AssociationDigits);
+    return Counters::isNumber(current) ? current : QStringLiteral("000");
 }
 
 } // namespace
@@ -67,7 +65,14 @@ void creaassdastor(App& app)
         return;
     const BusyPointer busy;
     const QString historyCode = history.field(QStringLiteral("CODASS"));
-    g.prossimocodice = historyCode.isEmpty() ? takeAssociationCode(app) : historyCode;
+    std::optional<CounterAdvance> counter;
+    if (historyCode.isEmpty()) {
+        const QString code = proposedAssociationCode(app);
+        counter.emplace(app.g.fileprossass, Counters::next(code, Counters::AssociationDigits));
+        g.prossimocodice = code;
+    } else {
+        g.prossimocodice = historyCode;
+    }
     Recordset& association = app.Data3.recordset();
     association.addNew();
     association.setField(QStringLiteral("CODASS"), g.prossimocodice);
@@ -79,7 +84,14 @@ void creaassdastor(App& app)
         association.setField(QString::fromLatin1(empty), QString());
     association.setField(QStringLiteral("NUMVOL"), QStringLiteral("0"));
     association.setField(QStringLiteral("NVOLIN"), QStringLiteral("0001"));
-    association.update();
+    try {
+        association.update();
+    } catch (const DbError&) {
+        association.cancelUpdate();
+        throw;
+    }
+    if (counter)
+        counter->keep();
     app.Data3.refresh();
 }
 

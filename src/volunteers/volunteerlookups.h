@@ -9,8 +9,8 @@ class QComboBox;
 void creaassdastor(App& app);
 
 // The association and specialization lists of the volunteer form.
-void caricaassvol(App& app, QComboBox* cmbass);  // every association, by name
-void cercaassvol(App& app, QComboBox* cmbass);   // those containing the typed text
+void caricaassvol(App& app, QComboBox* cmbass); // every association, by name
+void cercaassvol(App& app, QComboBox* cmbass); // those containing the typed text
 void caricaassstor(App& app, QComboBox* cmbass); // the history archive's associations
-void cercaassstor(App& app, QComboBox* cmbass);  // the same, containing the typed text
-void caricaspec(App& app, QComboBox* cmbspec);   // the specializations file
+void cercaassstor(App& app, QComboBox* cmbass); // the same, containing the typed text
+void caricaspec(App& app, QComboBox* cmbspec); // the specializations file
