@@ -10,6 +10,8 @@ EmergenzaForm::EmergenzaForm(App& app, QWidget* parent)
 {
     ui->setupUi(this);
     onClicked(ui->cmdok, &EmergenzaForm::cmdokClicked);
+    // Enter confirms the name, as "OK" does.
+    onEnter(ui->emergenzat, &EmergenzaForm::cmdokClicked);
     ui->emergenzat->setText(app.g.nomeemergenza);
 }
 

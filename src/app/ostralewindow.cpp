@@ -60,6 +60,11 @@ void OstraleWindow::wireTextChanged(QComboBox* combo, std::function<void()> hand
     connect(combo, &QComboBox::editTextChanged, this, [this, handler] { handle(handler); });
 }
 
+void OstraleWindow::wireEnter(QLineEdit* box, std::function<void()> handler)
+{
+    connect(box, &QLineEdit::returnPressed, this, [this, handler] { handle(handler); });
+}
+
 void OstraleWindow::wireLeave(QWidget* control, std::function<void()> handler)
 {
     m_leaveHandlers.insert(control, std::move(handler));

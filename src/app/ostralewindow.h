@@ -73,6 +73,8 @@ protected:
     {
         wireTextChanged(combo, bind(handler));
     }
+    // Enter pressed in a text box.
+    template <typename H> void onEnter(QLineEdit* box, H handler) { wireEnter(box, bind(handler)); }
     // The operator leaving the control (its lose-focus event).
     template <typename H> void onLeave(QWidget* control, H handler)
     {
@@ -104,6 +106,7 @@ private:
     void wireListPick(QAbstractItemView* view, std::function<void()> handler, bool doubleClick);
     void wireTextChanged(QLineEdit* box, std::function<void()> handler);
     void wireTextChanged(QComboBox* combo, std::function<void()> handler);
+    void wireEnter(QLineEdit* box, std::function<void()> handler);
     void wireLeave(QWidget* control, std::function<void()> handler);
 
     // Lose-focus handlers by control, and the inner text box of an editable

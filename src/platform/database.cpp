@@ -27,7 +27,8 @@ constexpr int SqliteConstraint = 19;
 } // namespace
 
 Database::Database(QString fileName)
-    : m_fileName(std::move(fileName)), m_connectionName(nextConnectionName())
+    : m_fileName(std::move(fileName))
+    , m_connectionName(nextConnectionName())
 {
 }
 
@@ -45,8 +46,8 @@ void Database::open()
         close(); // the current folder changed: follow the bare name
     }
     if (!QFileInfo(path).isFile())
-        throw DbError(DbError::FileNotFound,
-            QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
+        throw DbError(
+            DbError::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
 
     std::optional<DbError> failure;
     {
@@ -79,6 +80,8 @@ void Database::open()
     }
     m_openPath = path;
     ++m_generation;
+    if (m_onOpen)
+        m_onOpen(m_db);
 }
 
 void Database::close()

@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <functional>
 
 class DbError;
 
@@ -32,6 +33,10 @@ public:
     void commit();
     void rollback();
 
+    // Work to do on the file each time it is opened, before anything reads
+    // it (a failure there does not stop the opening).
+    void setOnOpen(std::function<void(QSqlDatabase&)> onOpen) { m_onOpen = std::move(onOpen); }
+
     // Turns an engine failure into the numbers the program reports.
     static DbError translate(const QSqlError& error, const QString& fileName);
 
@@ -41,6 +46,7 @@ private:
     QString m_openPath;
     QSqlDatabase m_db;
     int m_generation = 0;
+    std::function<void(QSqlDatabase&)> m_onOpen;
 };
 
 class DataControl;

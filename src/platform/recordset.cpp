@@ -8,6 +8,15 @@
 
 namespace {
 
+// An empty text is stored and matched as an empty text, never as NULL: a
+// null QString would otherwise bind as NULL, which "=" never matches.
+QVariant textNeverNull(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QString && value.toString().isNull())
+        return QString(QLatin1String(""));
+    return value;
+}
+
 const QString RowIdColumn = QStringLiteral("ostrale_rowid");
 
 DbError noCurrentRecord()
@@ -17,8 +26,8 @@ DbError noCurrentRecord()
 
 } // namespace
 
-void Recordset::open(Database* database, const QString& table, const QString& sql,
-    const QVariantList& params)
+void Recordset::open(
+    Database* database, const QString& table, const QString& sql, const QVariantList& params)
 {
     close();
     m_database = database;
@@ -65,7 +74,7 @@ void Recordset::execute()
         m_query.finish();
     }
     for (int i = 0; i < m_params.size(); ++i)
-        m_query.bindValue(i, m_params[i]);
+        m_query.bindValue(i, textNeverNull(m_params[i]));
     if (!m_query.exec())
         throw Database::translate(m_query.lastError(), m_database->fileName());
     m_position = -1;
@@ -141,7 +150,8 @@ QVariant Recordset::value(const QString& name) const
     requireCurrent();
     const int index = m_current.indexOf(name);
     if (index < 0)
-        throw DbError(3265, QStringLiteral("Elemento non trovato in questo insieme: '%1'.").arg(name));
+        throw DbError(
+            3265, QStringLiteral("Elemento non trovato in questo insieme: '%1'.").arg(name));
     return m_current.value(index);
 }
 
@@ -180,7 +190,7 @@ void Recordset::setField(const QString& name, const QVariant& value)
     if (m_editMode == EditMode::None)
         throw DbError(DbError::UpdateWithoutEdit,
             QStringLiteral("Aggiornamento o annullamento senza AddNew o Edit."));
-    m_pending.insert(name.toUpper(), value);
+    m_pending.insert(name.toUpper(), textNeverNull(value));
 }
 
 void Recordset::update()
@@ -208,7 +218,8 @@ void Recordset::update()
     } else {
         const int rowIdIndex = m_current.indexOf(RowIdColumn);
         if (rowIdIndex < 0)
-            throw DbError(3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+            throw DbError(3027,
+                QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
         QStringList assignments;
         for (const QString& column : columns)
             assignments << column + QStringLiteral("=?");
@@ -249,7 +260,8 @@ void Recordset::deleteRecord()
     requireCurrent();
     const int rowIdIndex = m_current.indexOf(RowIdColumn);
     if (rowIdIndex < 0)
-        throw DbError(3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+        throw DbError(
+            3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
     QSqlQuery write(m_database->handle());
     write.prepare(QStringLiteral("delete from %1 where rowid=?").arg(m_table));
     write.addBindValue(m_current.value(rowIdIndex));

@@ -16,6 +16,9 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QTest>
 #include <QMenu>
 
 namespace {
@@ -102,6 +105,28 @@ void typeStep(Scenario& scenario, const Step& step)
     OstraleWindow* window = nullptr;
     QWidget* control = enter(scenario, step.args[0], &window);
     Controls::type(control, step.args[1]);
+}
+
+// A key the operator, or a barcode reader after its code, presses in the
+// control: the key events reach the control as the keyboard's would.
+void pressStep(Scenario& scenario, const Step& step)
+{
+    static const QHash<QString, Qt::Key> keys {
+        { QStringLiteral("Enter"), Qt::Key_Return },
+        { QStringLiteral("Tab"), Qt::Key_Tab },
+        { QStringLiteral("Escape"), Qt::Key_Escape },
+    };
+    const auto key = keys.constFind(step.args[1]);
+    if (key == keys.cend())
+        throw StepFailure { QStringLiteral("expected a key Enter, Tab or Escape, found %1").arg(step.args[1]) };
+    OstraleWindow* window = nullptr;
+    QWidget* control = enter(scenario, step.args[0], &window);
+    // An editable combo takes its keys in its text box.
+    QWidget* target = control;
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        target = combo->lineEdit();
+    QTest::keyClick(target, key.value());
+    Scenario::settle();
 }
 
 void clickStep(Scenario& scenario, const Step& step)
@@ -234,6 +259,7 @@ QList<StepKind> drivingSteps()
         { "menu", 1, 1, false, menuStep },
         { "set", 2, 2, false, setStep },
         { "type", 2, 2, false, typeStep },
+        { "press", 2, 2, false, pressStep },
         { "click", 1, 1, false, clickStep },
         { "choose", 2, 2, false, chooseStep },
         { "pick", 2, 2, false, pickStep },

@@ -6,7 +6,10 @@
 #include "app/mainwindow.h"
 #include "shell/shell.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QDir>
 #include <QWidget>
 
@@ -111,5 +114,16 @@ void Scenario::leave(OstraleWindow* window, QWidget* control)
 {
     if (m_focused.value(window) == control)
         m_focused.remove(window);
+    // The toolkit's own part of losing the focus runs too: a text box ends
+    // its editing, and an editable combo then matches its text against its
+    // list, as it does when the operator tabs away.
+    QWidget* box = control;
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        box = combo->lineEdit();
+    if (qobject_cast<QLineEdit*>(box)) {
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(box, &focusOut);
+    }
     window->handle([window, control] { window->controlLeft(control); });
+    settle();
 }

@@ -1,6 +1,21 @@
 #include "registers.h"
 
-Registers::Registers() = default;
+#include "emptytexts.h"
+#include "schema.h"
+
+Registers::Registers()
+{
+    // The TALPEX export files (Data1, Data2) are another system's files and
+    // are only read; every other register keeps NULL out of its texts.
+    auto keepOutNulls = [](Database& database) {
+        const RegisterFile* file = Schema::find(database.fileName());
+        if (file)
+            database.setOnOpen([file](QSqlDatabase& db) { EmptyTexts::keepOutNulls(db, *file); });
+    };
+    for (DataControl* connection : { &Data3, &Data4, &Data5, &Data6, &Data7, &Data8 })
+        keepOutNulls(connection->database());
+    keepOutNulls(dbstor);
+}
 
 Registers::~Registers() = default;
 
