@@ -144,5 +144,8 @@ void App::quit()
     for (const QPointer<OstraleWindow>& window : std::as_const(m_windows))
         if (window)
             window->hide();
+    // Nothing is left to save, but every register file is made complete by
+    // itself at once, even if the program is then killed.
+    closeAll();
     emit ended();
 }

@@ -7,6 +7,8 @@
 #include "ui_ostrale.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QStatusBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -22,6 +24,16 @@ MainWindow::MainWindow(App& app)
     m_menuBar->setNativeMenuBar(false);
     layout()->setMenuBar(m_menuBar);
     buildMenu();
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("statusbar"));
+    layout()->addWidget(m_statusBar);
+    // With no printer a printout becomes a PDF file: the operator is told
+    // where, without a box to close.
+    app.printer().addJobFinishedHandler([this](const Printer::Job& job) {
+        if (!job.pdfFile.isEmpty())
+            m_statusBar->showMessage(
+                QStringLiteral("Stampa salvata in %1").arg(QDir::current().relativeFilePath(job.pdfFile)));
+    });
 }
 
 MainWindow::~MainWindow() = default;

@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenuBar;
+class QStatusBar;
 
 namespace Ui {
 class ostrale;
@@ -28,6 +29,7 @@ public:
     // The menu entry (a command or a submenu) of that name, or null.
     QAction* menuEntry(const QString& name) const;
     QMenuBar* menuBar() const { return m_menuBar; }
+    QStatusBar* statusBar() const { return m_statusBar; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,5 +39,6 @@ private:
 
     std::unique_ptr<Ui::ostrale> ui;
     QMenuBar* m_menuBar = nullptr;
+    QStatusBar* m_statusBar = nullptr;
     QHash<QString, QAction*> m_entries;
 };

@@ -87,6 +87,11 @@ void Database::open()
 void Database::close()
 {
     if (m_db.isValid()) {
+        // Every change goes into the file itself before it is let go, so the
+        // file is complete without its write-ahead log (copied by hand, or
+        // read by another program).
+        if (m_db.isOpen())
+            QSqlQuery(m_db).exec(QStringLiteral("pragma wal_checkpoint(TRUNCATE)"));
         m_db.close();
         m_db = QSqlDatabase();
     }

@@ -203,6 +203,6 @@ void Printer::endDoc()
     m_lastJob = m_job;
     m_job = Job();
     ++m_finished;
-    if (m_jobFinished)
-        m_jobFinished(m_lastJob);
+    for (const auto& handler : std::as_const(m_jobFinished))
+        handler(m_lastJob);
 }

@@ -87,11 +87,11 @@ public:
 
     int finishedJobs() const { return m_finished; }
     const Job& lastJob() const { return m_lastJob; }
-    // Called with every job as it finishes: tests that look at more than the
-    // last job of a run collect them here.
-    void setJobFinishedHandler(std::function<void(const Job&)> handler)
+    // Called with every job as it finishes, in the order added: the main
+    // window tells where a PDF went; tests collect the jobs of a run.
+    void addJobFinishedHandler(std::function<void(const Job&)> handler)
     {
-        m_jobFinished = std::move(handler);
+        m_jobFinished << std::move(handler);
     }
 
 private:
@@ -114,7 +114,7 @@ private:
     Job m_job;
     Job m_lastJob;
     int m_finished = 0;
-    std::function<void(const Job&)> m_jobFinished;
+    QList<std::function<void(const Job&)>> m_jobFinished;
     mutable QSize m_pageSize;
     bool m_landscape = false;
     double m_zoom = 1.0;

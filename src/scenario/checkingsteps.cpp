@@ -95,6 +95,15 @@ void expectStep(Scenario& scenario, const Step& step)
         };
 }
 
+void expectPrefixStep(Scenario& scenario, const Step& step)
+{
+    const std::optional<QString> text = textOf(scenario, step.args[0]);
+    if (!text->startsWith(step.args[1]))
+        throw StepFailure {
+            QStringLiteral("expected a text beginning %1, found %2").arg(quoted(step.args[1]), quoted(*text))
+        };
+}
+
 void expectVisibleStep(Scenario& scenario, const Step& step)
 {
     const bool expected = Steps::yesNo(step.args[1]);
@@ -243,6 +252,7 @@ QList<StepKind> checkingSteps()
         { "expect-message-prefix", 1, 1, false, expectMessagePrefixStep },
         { "expect-no-message", 0, 0, false, expectNoMessageStep },
         { "expect", 2, 2, false, expectStep },
+        { "expect-prefix", 2, 2, false, expectPrefixStep },
         { "expect-visible", 2, 2, false, expectVisibleStep },
         { "expect-enabled", 2, 2, false, expectEnabledStep },
         { "expect-caption", 2, 2, false, expectCaptionStep },

@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
@@ -96,6 +97,8 @@ std::optional<QString> text(const QWidget* control)
         return spin->text();
     if (const auto* group = qobject_cast<const QGroupBox*>(control))
         return group->title();
+    if (const auto* bar = qobject_cast<const QStatusBar*>(control))
+        return bar->currentMessage();
     // A list box's text is its current line's, as in the older desks.
     if (const auto* list = qobject_cast<const QListWidget*>(control))
         return list->currentItem() ? list->currentItem()->text() : QString();

@@ -27,7 +27,7 @@ public:
         installSubsystems(*app);
         app->setTestMode(true);
         app->start();
-        app->printer().setJobFinishedHandler([this](const Printer::Job& job) { jobs << job; });
+        app->printer().addJobFinishedHandler([this](const Printer::Job& job) { jobs << job; });
     }
 
     ~BadgeDesk()
