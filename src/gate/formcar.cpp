@@ -245,7 +245,7 @@ void FormCar::reloadOpenPassage(bool entry)
         const BusyPointer busy;
         app.Data8.setRecordSource(
             entry ? GateQueries::entriesWithoutExit : GateQueries::exitsWithoutEntry,
-            { QString() });
+            { QStringLiteral("") });
         app.Data8.refresh();
         for (Recordset& record = app.Data8.recordset(); !record.eof(); record.moveNext()) {
             const QString line = entry ? Passages::entryLine(record) : Passages::exitLine(record);

@@ -12,6 +12,14 @@ namespace Passages {
 
 namespace {
 
+// An empty half is the empty text, never NULL: other desks compare with "".
+const QString empty = QStringLiteral("");
+
+QString textOf(const QString& value)
+{
+    return value.isNull() ? empty : value;
+}
+
 QString line(const Recordset& record, const char* dateField, const char* timeField)
 {
     return QStringList { record.field(QString::fromLatin1(dateField)),
@@ -56,21 +64,21 @@ void registerPassage(Registers& r, const Passage& passage, Direction direction)
         record.moveNext();
     if (!record.eof()) {
         record.edit();
-        record.setField(dateField, passage.date);
-        record.setField(timeField, passage.time);
-        record.setField(QStringLiteral("NOTE"), passage.note);
+        record.setField(dateField, textOf(passage.date));
+        record.setField(timeField, textOf(passage.time));
+        record.setField(QStringLiteral("NOTE"), textOf(passage.note));
     } else {
         record.addNew();
-        record.setField(QStringLiteral("PORTA"), passage.gate);
-        record.setField(QStringLiteral("CODVOL"), passage.code);
-        record.setField(QStringLiteral("COGNOME"), passage.name);
-        record.setField(QStringLiteral("ASSOCIAZIONE"), passage.association);
-        record.setField(QStringLiteral("MOTIVAZIONE"), passage.reason);
-        record.setField(dateField, passage.date);
-        record.setField(timeField, passage.time);
-        record.setField(otherDate, QString());
-        record.setField(otherTime, QString());
-        record.setField(QStringLiteral("NOTE"), passage.note);
+        record.setField(QStringLiteral("PORTA"), textOf(passage.gate));
+        record.setField(QStringLiteral("CODVOL"), textOf(passage.code));
+        record.setField(QStringLiteral("COGNOME"), textOf(passage.name));
+        record.setField(QStringLiteral("ASSOCIAZIONE"), textOf(passage.association));
+        record.setField(QStringLiteral("MOTIVAZIONE"), textOf(passage.reason));
+        record.setField(dateField, textOf(passage.date));
+        record.setField(timeField, textOf(passage.time));
+        record.setField(otherDate, empty);
+        record.setField(otherTime, empty);
+        record.setField(QStringLiteral("NOTE"), textOf(passage.note));
     }
     record.update();
     change.commit();
@@ -80,7 +88,7 @@ void registerPassage(Registers& r, const Passage& passage, Direction direction)
 OpenLists openLists(Registers& r)
 {
     OpenLists lists;
-    r.Data8.setRecordSource(GateQueries::openPassagesByEntry, { QString(), QString() });
+    r.Data8.setRecordSource(GateQueries::openPassagesByEntry, { empty, empty });
     r.Data8.refresh();
     for (Recordset& record = r.Data8.recordset(); !record.eof(); record.moveNext()) {
         if (!isOpen(record))
