@@ -1,3 +1,4 @@
+#include "gatemeasurement.h"
 #include "measurement.h"
 #include "report.h"
 #include "seeder.h"
@@ -74,6 +75,7 @@ int run(const ArchiveSizes& n, bool keep)
     const RunPlan plan;
     Figures atN;
     Figures atTenN;
+    QList<ReportRow> gateRows;
     {
         Session sessionN(QStringLiteral("N"), folderN.path(), n);
         Session sessionTenN(QStringLiteral("10N"), folderTenN.path(), tenN);
@@ -84,6 +86,7 @@ int run(const ArchiveSizes& n, bool keep)
         progress() << " " << seconds(ms) << "\n" << Qt::flush;
         atN = sessionN.figures;
         atTenN = sessionTenN.figures;
+        gateRows = GateMeasurement::measure(sessionN, sessionTenN);
     }
     // Leave the folders before they are removed.
     QDir::setCurrent(home);
@@ -91,7 +94,7 @@ int run(const ArchiveSizes& n, bool keep)
         progress() << "kept: N in " << folderN.path() << ", 10N in " << folderTenN.path() << "\n"
                    << Qt::flush;
 
-    const QList<ReportRow> rows = Report::rows(atN, atTenN);
+    const QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows;
     out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
           << "Medians of " << plan.countRuns << " to " << plan.startRuns
           << " runs; a lookup is the mean of " << plan.lookupsPerRun

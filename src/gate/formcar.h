@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ostralewindow.h"
+#include "passages.h"
 
 #include <memory>
 
@@ -10,7 +11,10 @@ namespace Ui {
 class formcar;
 }
 
-// The vehicle gate window. Start-up fills its list of passage reasons.
+// The vehicle gate's registration window: each volunteer passing through
+// the gate is recalled by his code, and his entry or exit is logged in CAR;
+// two lists show the passages still waiting for their other half.
+// Start-up fills its list of passage reasons.
 class FormCar : public OstraleWindow
 {
     Q_OBJECT
@@ -21,8 +25,25 @@ public:
     FormCar(App& app, QWidget* parent);
     ~FormCar() override;
 
+    void activate() override;
     QComboBox* cmbmot() const;
 
+    // Rebuilds the lists of open entries and exits and their counts.
+    void aggiornaliste();
+
 private:
+    void fillAssociationsAndVolunteers();
+    void cmbcodChanged();
+    void cmbassClicked();
+    void cmbconoClicked();
+    void cmddataClicked();
+    void cmdoraClicked();
+    void registerPassage(Passages::Direction direction);
+    void reloadOpenPassage(bool entry);
+    void cmdazzeraClicked();
+    void cmdcercaClicked();
+    void stampNow(bool withDate);
+    void showDeparture(const QString& departureDate);
+
     std::unique_ptr<Ui::formcar> ui;
 };
