@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "formauto.h"
+#include "formautolist.h"
 
 namespace {
 
@@ -21,6 +22,12 @@ namespace Vehicles {
 void install(App& app)
 {
     app.addWindow<Formauto>();
+    app.addWindow<Formautolist>();
+    app.addCommand(QStringLiteral("mnautov"), [](App& a) {
+        auto* list = a.window<Formautolist>();
+        list->showListView();
+        a.showWindow(list);
+    });
     app.addCommand(QStringLiteral("mnautoains"), [](App& a) {
         showVehicleForm(
             a, "I", QStringLiteral(" Automezzi - Inserimento "), QStringLiteral("Registra"));
