@@ -52,9 +52,33 @@ HistoryRecord historyRecordOf(const Recordset& association, const Recordset& vol
         a("TEL"), a("FAX"), a("MAIL"), v("COGN"), v("NOME"), v("SPEC") };
 }
 
+// The export files are opened anew for each import and let go after it: the
+// operator copies TALPEX's new export over the old one between imports.
+class ExportFilesOpen
+{
+public:
+    explicit ExportFilesOpen(App& app)
+        : m_app(app)
+    {
+        release();
+    }
+    ~ExportFilesOpen() { release(); }
+    ExportFilesOpen(const ExportFilesOpen&) = delete;
+    ExportFilesOpen& operator=(const ExportFilesOpen&) = delete;
+
+private:
+    void release()
+    {
+        m_app.Data1.closeDatabase();
+        m_app.Data2.closeDatabase();
+    }
+    App& m_app;
+};
+
 void importAll(App& app)
 {
     const BusyPointer busy;
+    const ExportFilesOpen exportFiles(app);
     countRecords(app.Data1, HistoryQueries::talpexAssociationCount);
     const qint64 volunteers = countRecords(app.Data2, HistoryQueries::talpexVolunteerCount);
     StatusProgress progress(app, QStringLiteral("Agg. storico da TALPEX"), volunteers);
@@ -76,8 +100,6 @@ void importAll(App& app)
         }
     }
     import.commit();
-    app.Data1.endReading();
-    app.Data2.endReading();
     app.Data5.setRecordSource(Queries::anyHistoryRecord);
 }
 
