@@ -1,0 +1,282 @@
+#include "historymeasurement.h"
+
+#include "app/app.h"
+#include "bareconnection.h"
+#include "bulkwriter.h"
+#include "checks.h"
+#include "history/multipleentry.h"
+#include "session.h"
+#include "store/schema.h"
+#include "syntheticdata.h"
+#include "timing.h"
+
+#include <QDir>
+#include <QSet>
+#include <QSqlQuery>
+
+namespace {
+
+using Checks::check;
+using Checks::checkNoError;
+
+constexpr int ticked = 50;
+constexpr int entryRuns = 5;
+
+QString associationCode(int index)
+{
+    return SyntheticData::placeOf(index / 10).province
+        + QStringLiteral("%1").arg(index % 10000, 4, 10, QLatin1Char('0'));
+}
+
+// TALPEX's export: the camp's associations, and as many volunteers as the
+// history archive holds, spread over them.
+void seedTalpex(Session& session)
+{
+    const int associations = session.sizes().associations;
+    {
+        BulkWriter writer(QDir(session.folder()).filePath(QStringLiteral("assoesp.mdb")),
+            *Schema::find(QStringLiteral("assoesp.mdb")));
+        SyntheticData data(4004);
+        for (int i = 0; i < associations; ++i) {
+            const SyntheticData::Place place = SyntheticData::placeOf(i / 10);
+            QVariantList values { associationCode(i), SyntheticData::associationName(i),
+                data.street(), place.postCode, place.city, place.province, data.phone(),
+                data.phone(), data.mail(QStringLiteral("sede%1").arg(i)), QString(), 0, 0 };
+            while (values.size() < 22)
+                values << QString();
+            writer.insert(values);
+        }
+        writer.finish();
+    }
+    BulkWriter writer(QDir(session.folder()).filePath(QStringLiteral("voloesp.mdb")),
+        *Schema::find(QStringLiteral("voloesp.mdb")));
+    SyntheticData data(5005);
+    for (int i = 0; i < session.sizes().historyRecords; ++i) {
+        const SyntheticData::Place place = data.place();
+        QVariantList values { QStringLiteral("%1").arg(i % 10000, 4, 10, QLatin1Char('0')),
+            associationCode(data.below(associations)), data.surname(), data.givenName(),
+            data.street(), place.postCode, place.city, place.province, data.phone(), QString(),
+            QString(), data.specialization() };
+        while (values.size() < 19)
+            values << QString();
+        writer.insert(values);
+    }
+    writer.finish();
+}
+
+qint64 count(BareConnection& connection, const QString& sql)
+{
+    QSqlQuery query(connection.db());
+    requireSql(query.exec(sql), query);
+    requireSql(query.next(), query);
+    return query.value(0).toLongLong();
+}
+
+// 50 volunteer lines of the association that the desk can register without
+// a question: distinct lines, none with a namesake in the camp already.
+QStringList tickableLines(Session& session, const QString& association)
+{
+    BareConnection stor(session.folder(), QStringLiteral("stor.mdb"));
+    BareConnection camp(session.folder(), QStringLiteral("emervol.mdb"));
+    QSqlQuery lines(stor.db());
+    lines.prepare(
+        QStringLiteral("select COGN, NOME from STOR where DENOM = ? order by COGN, NOME"));
+    lines.addBindValue(association);
+    requireSql(lines.exec(), lines);
+    QSqlQuery namesake(camp.db());
+    namesake.prepare(QStringLiteral(
+        "select count(*) from EMERVOL where DENOM = ? and COGNOME = ? and NOME = ?"));
+    QStringList seen;
+    QStringList chosen;
+    while (lines.next() && chosen.size() < ticked) {
+        const QString surname = lines.value(0).toString();
+        const QString name = lines.value(1).toString();
+        const QString line = surname + QLatin1Char(' ') + name;
+        // Equal lines stand for the first of their records: one tick each.
+        if (seen.contains(line))
+            continue;
+        seen << line;
+        namesake.addBindValue(association);
+        namesake.addBindValue(surname);
+        namesake.addBindValue(name);
+        requireSql(namesake.exec() && namesake.next(), namesake);
+        if (namesake.value(0).toInt() == 0)
+            chosen << line;
+        namesake.finish();
+    }
+    return chosen;
+}
+
+double measureEntry(Session& session, int run)
+{
+    // Each run another association, so that nobody is registered twice.
+    const QString association = SyntheticData::associationName(3 + 7 * (run + 1));
+    const QStringList lines = tickableLines(session, association);
+    check(lines.size() == ticked, session,
+        QStringLiteral("multiple entry: %1 has too few volunteers").arg(association));
+    App& app = session.program();
+    BareConnection camp(session.folder(), QStringLiteral("emervol.mdb"));
+    const QString before = QStringLiteral("select count(*) from EMERVOL");
+    const qint64 volunteers = count(camp, before);
+    const qsizetype boxes = app.messages().shown().size();
+    app.g.denomass = association;
+    const MultipleEntry entry { association, lines, QStringLiteral("01/06/2024"),
+        QStringLiteral("08:00") };
+    const double ms = Timing::milliseconds([&] { inserisciMultiplo(app, entry); });
+    checkNoError(app, session, QStringLiteral("multiple entry"));
+    check(app.messages().shown().size() == boxes + 1
+            && app.messages().shown().last().text == QStringLiteral("Volontari inseriti:  50"),
+        session, QStringLiteral("multiple entry: not every volunteer was registered"));
+    check(count(camp, before) == volunteers + ticked, session,
+        QStringLiteral("multiple entry: the camp register did not grow by 50"));
+    return ms;
+}
+
+// The update from the camp register, bare: the same lookups and inserts in
+// one transaction, rolled back, so that the desk then does the same work.
+qint64 bareHistoryUpdate(Session& session)
+{
+    BareConnection camp(session.folder(), QStringLiteral("emervol.mdb"));
+    BareConnection stor(session.folder(), QStringLiteral("stor.mdb"));
+    BareConnection associations(session.folder(), QStringLiteral("asso.mdb"));
+    QSqlQuery volunteers(camp.db());
+    volunteers.setForwardOnly(true);
+    QSqlQuery known(stor.db());
+    known.prepare(QStringLiteral("select * from STOR where DENOM = ? and COGN = ? and NOME = ?"));
+    QSqlQuery association(associations.db());
+    association.prepare(QStringLiteral("select * from ASSO where DENOM = ?"));
+    QSqlQuery insert(stor.db());
+    insert.prepare(QStringLiteral("insert into STOR (CODASS, CODVOL, DENOM, INDIR, CAP, CITTA, "
+                                  "PROV, TEL, FAX, MAIL, COGN, NOME, SPEC) values (?, ?, ?, ?, ?, "
+                                  "?, ?, ?, ?, ?, ?, ?, ?)"));
+    requireSql(stor.db().transaction(), known);
+    requireSql(
+        volunteers.exec(QStringLiteral("select * from EMERVOL order by DENOM, COGNOME, NOME")),
+        volunteers);
+    qint64 added = 0;
+    while (volunteers.next()) {
+        const QString denom = volunteers.value(QStringLiteral("DENOM")).toString();
+        const QString surname = volunteers.value(QStringLiteral("COGNOME")).toString();
+        const QString name = volunteers.value(QStringLiteral("NOME")).toString();
+        known.addBindValue(denom);
+        known.addBindValue(surname);
+        known.addBindValue(name);
+        requireSql(known.exec(), known);
+        const bool inHistory = known.next();
+        known.finish();
+        if (inHistory)
+            continue;
+        association.addBindValue(denom);
+        requireSql(association.exec(), association);
+        if (!association.next())
+            break;
+        const QString code = volunteers.value(QStringLiteral("CODVOL")).toString();
+        const bool kept = code.size() >= 8 && code.mid(6, 1) != QLatin1String("B");
+        insert.addBindValue(kept ? code.left(6) : QString());
+        insert.addBindValue(kept ? code.mid(6, 4) : QString());
+        for (const char* field : { "DENOM", "INDIR", "CAP", "CITTA", "PROV", "TEL", "FAX", "MAIL" })
+            insert.addBindValue(association.value(QString::fromLatin1(field)).toString());
+        association.finish();
+        insert.addBindValue(surname);
+        insert.addBindValue(name);
+        insert.addBindValue(volunteers.value(QStringLiteral("SPEC")).toString());
+        requireSql(insert.exec(), insert);
+        ++added;
+    }
+    volunteers.finish();
+    stor.db().rollback();
+    return added;
+}
+
+struct UpdateFigures
+{
+    double ours = 0;
+    double bare = 0;
+};
+
+UpdateFigures measureHistoryUpdate(Session& session)
+{
+    App& app = session.program();
+    {
+        // The gate's walkers belong to an association of their own, which
+        // must be registered for the update to go through them.
+        BareConnection associations(session.folder(), QStringLiteral("asso.mdb"));
+        QSqlQuery insert(associations.db());
+        requireSql(insert.exec(QStringLiteral("insert or ignore into ASSO (CODASS, DENOM, "
+                                              "NUMVOL, NVOLIN) values ('PORTA1', 'PORTA', 0, 0)")),
+            insert);
+    }
+    UpdateFigures figures;
+    qint64 added = 0;
+    figures.bare = Timing::milliseconds([&] { added = bareHistoryUpdate(session); });
+    BareConnection stor(session.folder(), QStringLiteral("stor.mdb"));
+    const QString records = QStringLiteral("select count(*) from STOR");
+    const qint64 before = count(stor, records);
+    const qsizetype boxes = app.messages().shown().size();
+    figures.ours = Timing::milliseconds([&] { app.command(QStringLiteral("mnstoagg"))(app); });
+    checkNoError(app, session, QStringLiteral("history update"));
+    check(app.messages().shown().size() == boxes + 1
+            && app.messages().shown().last().text == QStringLiteral("Archivio storico aggiornato."),
+        session,
+        QStringLiteral("history update: it stopped or said something else: %1")
+            .arg(app.messages().shown().value(boxes).text));
+    check(added > 0 && count(stor, records) == before + added, session,
+        QStringLiteral("history update: %1 records added, the bare run added %2")
+            .arg(count(stor, records) - before)
+            .arg(added));
+    return figures;
+}
+
+double measureImport(Session& session)
+{
+    seedTalpex(session);
+    App& app = session.program();
+    const qsizetype boxes = app.messages().shown().size();
+    const double ms
+        = Timing::milliseconds([&] { app.command(QStringLiteral("mnaggstotalpex"))(app); });
+    checkNoError(app, session, QStringLiteral("registry import"));
+    check(app.messages().shown().size() == boxes + 1
+            && app.messages().shown().last().text
+                == QStringLiteral("Storico aggiornato da TALPEX."),
+        session, QStringLiteral("registry import: it failed or said something else"));
+    BareConnection stor(session.folder(), QStringLiteral("stor.mdb"));
+    QSqlQuery attach(stor.db());
+    requireSql(
+        attach.exec(QStringLiteral("attach database '%1' as talpex")
+                        .arg(QDir(session.folder()).filePath(QStringLiteral("assoesp.mdb")))),
+        attach);
+    const qint64 imported = count(stor,
+        QStringLiteral("select count(*) from STOR where DENOM in (select DENOM from talpex.ASSO)"));
+    check(imported == session.sizes().historyRecords, session,
+        QStringLiteral("registry import: %1 records of TALPEX's associations").arg(imported));
+    return ms;
+}
+
+} // namespace
+
+namespace HistoryMeasurement {
+
+QList<ReportRow> measure(Session& n, Session& tenN)
+{
+    QList<double> entry[2];
+    Session* sessions[2] = { &n, &tenN };
+    for (int run = -1; run < entryRuns; ++run)
+        for (int side = 0; side < 2; ++side) {
+            const double ms = measureEntry(*sessions[side], run);
+            if (run >= 0)
+                entry[side] << ms;
+        }
+    const UpdateFigures updateN = measureHistoryUpdate(n);
+    const UpdateFigures updateTenN = measureHistoryUpdate(tenN);
+    const double importN = measureImport(n);
+    const double importTenN = measureImport(tenN);
+    return {
+        { QStringLiteral("multiple entry"), Timing::median(entry[0]), Timing::median(entry[1]), 0,
+            0, 2, true, 0 },
+        { QStringLiteral("history update"), updateN.ours, updateTenN.ours, updateN.bare,
+            updateTenN.bare, 12, false, 3 },
+        { QStringLiteral("registry import"), importN, importTenN, 0, 0, 12, false, 0 },
+    };
+}
+
+} // namespace HistoryMeasurement
