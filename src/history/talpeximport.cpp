@@ -8,6 +8,8 @@
 #include "store/historyqueries.h"
 #include "store/queries.h"
 
+#include <QSqlQuery>
+
 namespace {
 
 const QString unchanged = QStringLiteral(" L'archivio storico non è stato modificato.");
@@ -75,6 +77,29 @@ private:
     App& m_app;
 };
 
+// The import rewrites most of a large archive in one transaction: its
+// pages stay in memory meanwhile instead of being written out and read back
+// again. The usual cache comes back when it ends.
+class LargeCache
+{
+public:
+    explicit LargeCache(Database& database)
+        : m_database(database)
+    {
+        setCacheKiB(262144);
+    }
+    ~LargeCache() { setCacheKiB(32768); }
+    LargeCache(const LargeCache&) = delete;
+    LargeCache& operator=(const LargeCache&) = delete;
+
+private:
+    void setCacheKiB(int kib)
+    {
+        QSqlQuery(m_database.handle()).exec(QStringLiteral("pragma cache_size=-%1").arg(kib));
+    }
+    Database& m_database;
+};
+
 void importAll(App& app)
 {
     const BusyPointer busy;
@@ -83,6 +108,7 @@ void importAll(App& app)
     const qint64 volunteers = countRecords(app.Data2, HistoryQueries::talpexVolunteerCount);
     StatusProgress progress(app, QStringLiteral("Agg. storico da TALPEX"), volunteers);
 
+    const LargeCache cache(app.Data5.database());
     Transaction import(app.Data5);
     HistoryWriter writer(app.Data5);
     app.Data1.setRecordSource(HistoryQueries::talpexAssociationsByName);
