@@ -3,6 +3,7 @@
 #include "associations/associations.h"
 #include "badges/badges.h"
 #include "gate/gate.h"
+#include "maintenance/maintenance.h"
 #include "volunteers/volunteers.h"
 
 void installSubsystems(App& app)
@@ -11,4 +12,5 @@ void installSubsystems(App& app)
     Volunteers::install(app);
     Badges::install(app);
     Gate::install(app);
+    Maintenance::install(app);
 }
