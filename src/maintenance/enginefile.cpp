@@ -3,6 +3,8 @@
 #include "platform/error.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace {
@@ -10,7 +12,8 @@ namespace {
 // Run-time numbers of file access the engine's results map to.
 constexpr int DiskFull = 61;
 constexpr int DeviceError = 57;
-// The engine's "file already in use".
+// The engine's "database damaged" and "file already in use".
+constexpr int DamagedDatabase = 3049;
 constexpr int FileInUse = 3045;
 
 } // namespace
@@ -22,7 +25,15 @@ EngineFile::EngineFile(const QString& path, Mode mode)
     flags |= mode == ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (mode == Create)
         flags |= SQLITE_OPEN_CREATE;
-    const QByteArray name = QFile::encodeName(path);
+    QByteArray name = QFile::encodeName(path);
+    // A file only read, with no log of its own beside it, is opened as
+    // unchanging: the engine then leaves no work files beside it, which it
+    // could not remove from a read-only connection or a write-protected stick.
+    if (mode == ReadOnly && QFileInfo(path + QStringLiteral("-wal")).size() == 0) {
+        flags |= SQLITE_OPEN_URI;
+        name = "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")
+            + "?immutable=1";
+    }
     const int rc = sqlite3_open_v2(name.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString detail = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
@@ -102,9 +113,10 @@ void EngineFile::fail(int resultCode, const QString& detail, const QString& path
         throw FileError(DiskFull,
             QStringLiteral("Disco pieno: spazio insufficiente per scrivere '%1'.").arg(path));
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
         throw DbError(DbError::NotADatabase,
             QStringLiteral("Formato di database non riconosciuto '%1'.").arg(path));
+    case SQLITE_CORRUPT:
+        throw DbError(DamagedDatabase, QStringLiteral("Il file '%1' è danneggiato.").arg(path));
     case SQLITE_CANTOPEN:
     case SQLITE_READONLY:
     case SQLITE_PERM:

@@ -31,15 +31,16 @@ QString errnoText()
 {
     const int code = errno;
     if (code == ENOSPC)
-        throw FileError(61,
-            QStringLiteral("Disco pieno: spazio insufficiente per scrivere '%1'.").arg(path));
+        throw FileError(
+            61, QStringLiteral("Disco pieno: spazio insufficiente per scrivere '%1'.").arg(path));
     if (code == EACCES || code == EROFS || code == EPERM)
         throw FileError(FileError::PermissionDenied,
             QStringLiteral("Permesso negato: impossibile scrivere '%1'.").arg(path));
     if (code == ENOENT || code == ENOTDIR)
         throw FileError(FileError::PathNotFound,
             QStringLiteral("Impossibile trovare il percorso di '%1'.").arg(path));
-    throw FileError(57, QStringLiteral("Errore di I/O del dispositivo su '%1': %2").arg(path, errnoText()));
+    throw FileError(
+        57, QStringLiteral("Errore di I/O del dispositivo su '%1': %2").arg(path, errnoText()));
 }
 
 // Forces what was written to a file or a folder onto the disk.
@@ -125,8 +126,8 @@ void releaseJournal(const QString& live)
     EngineFile file(live, EngineFile::ReadWrite);
     const QStringList mode = file.column("pragma journal_mode=DELETE");
     if (mode.value(0).compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
-        throw DbError(3045,
-            QStringLiteral("Impossibile utilizzare il file '%1': è già in uso.").arg(live));
+        throw DbError(
+            3045, QStringLiteral("Impossibile utilizzare il file '%1': è già in uso.").arg(live));
     file.close();
     QFile::remove(live + QStringLiteral("-shm"));
 }
@@ -148,10 +149,15 @@ void backupInto(EngineFile& from, const QString& to, bool selfContained)
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE)
         target.fail(rc);
-    // A saved file carries no journal beside it, so it travels alone.
-    if (selfContained)
-        target.exec("pragma journal_mode=DELETE");
     target.close();
+    // A saved file carries no journal beside it, so it travels alone. The
+    // copy took the source's write-ahead mode with its pages: opened anew it
+    // is in that mode and can leave it.
+    if (selfContained) {
+        EngineFile saved(to, EngineFile::ReadWrite);
+        saved.exec("pragma journal_mode=DELETE");
+        saved.close();
+    }
 }
 
 } // namespace
@@ -161,8 +167,8 @@ namespace RegisterCopy {
 void copy(const QString& source, const QString& target)
 {
     if (!QFileInfo(source).isFile())
-        throw DbError(DbError::FileNotFound,
-            QStringLiteral("Impossibile trovare il file '%1'.").arg(source));
+        throw DbError(
+            DbError::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(source));
     TemporaryBeside temporary(target);
     {
         EngineFile from(source, EngineFile::ReadWrite);
@@ -192,8 +198,8 @@ void checkRegister(const QString& path, const RegisterFile& kind)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        throw DbError(DbError::FileNotFound,
-            QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
+        throw DbError(
+            DbError::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
     // The engine takes an empty file for an empty database.
     if (info.size() == 0)
         throw DbError(DbError::NotADatabase,
@@ -223,8 +229,8 @@ void checkRegister(const QString& path, const RegisterFile& kind)
 void compact(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        throw DbError(DbError::FileNotFound,
-            QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
+        throw DbError(
+            DbError::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
     TemporaryBeside temporary(path);
     releaseJournal(path);
     {
@@ -237,8 +243,12 @@ void compact(const QString& path)
 
 bool sameFile(const QString& first, const QString& second)
 {
-    struct stat a {};
-    struct stat b {};
+    struct stat a
+    {
+    };
+    struct stat b
+    {
+    };
     if (::stat(QFile::encodeName(first).constData(), &a) == 0
         && ::stat(QFile::encodeName(second).constData(), &b) == 0)
         return a.st_dev == b.st_dev && a.st_ino == b.st_ino;

@@ -22,8 +22,8 @@ bool restoreRegister(App& app, const SavedRegister& saved, bool first)
         return true;
     // The associations' dialog starts in the program folder, the others where
     // the previous dialog left off.
-    const QString start = first ? app.g.cartellaapp + QLatin1Char('/') + saved.offeredName
-                                : saved.offeredName;
+    const QString start
+        = first ? app.g.cartellaapp + QLatin1Char('/') + saved.offeredName : saved.offeredName;
     const QString chosen = app.fileDialog().getOpenFileName(
         saved.restoreTitle, start, DialogFilter::toPlatform(DialogFilter::restore));
     if (chosen.isEmpty())
