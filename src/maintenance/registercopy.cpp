@@ -135,7 +135,10 @@ void releaseJournal(const QString& live)
 // The engine's online backup of `from` into the empty file `to`.
 void backupInto(EngineFile& from, const QString& to, bool selfContained)
 {
+    // The copy is not in its place yet: it is forced to disk once, whole,
+    // before it is renamed, so the engine need not sync it along the way.
     EngineFile target(to, EngineFile::ReadWrite);
+    target.exec("pragma synchronous=OFF");
     sqlite3_backup* backup = sqlite3_backup_init(target.handle(), "main", from.handle(), "main");
     if (!backup)
         target.fail(sqlite3_extended_errcode(target.handle()));
@@ -155,9 +158,20 @@ void backupInto(EngineFile& from, const QString& to, bool selfContained)
     // is in that mode and can leave it.
     if (selfContained) {
         EngineFile saved(to, EngineFile::ReadWrite);
+        saved.exec("pragma synchronous=OFF");
         saved.exec("pragma journal_mode=DELETE");
         saved.close();
     }
+}
+
+// Throws, naming `reportedAs`, unless the engine finds the file's pages whole.
+void requireIntact(const QString& path, const QString& reportedAs)
+{
+    EngineFile file(path, EngineFile::ReadOnly);
+    if (file.column("pragma quick_check") != QStringList { QStringLiteral("ok") })
+        throw DbError(
+            DamagedDatabase, QStringLiteral("Il file '%1' è danneggiato.").arg(reportedAs));
+    file.close();
 }
 
 } // namespace
@@ -175,6 +189,9 @@ void copy(const QString& source, const QString& target)
         backupInto(from, temporary.path(), true);
         from.close();
     }
+    // The online backup copies pages as they are: a damaged register would
+    // give a damaged copy, which must not take the place of a good one.
+    requireIntact(temporary.path(), source);
     temporary.putInPlace(target);
 }
 
@@ -204,9 +221,8 @@ void checkRegister(const QString& path, const RegisterFile& kind)
     if (info.size() == 0)
         throw DbError(DbError::NotADatabase,
             QStringLiteral("Formato di database non riconosciuto '%1'.").arg(path));
+    requireIntact(path, path);
     EngineFile file(path, EngineFile::ReadOnly);
-    if (file.column("pragma quick_check") != QStringList { QStringLiteral("ok") })
-        throw DbError(DamagedDatabase, QStringLiteral("Il file '%1' è danneggiato.").arg(path));
     const QStringList fields = file.column("select name from pragma_table_info(?)", kind.table);
     if (fields.isEmpty())
         throw DbError(DbError::TableNotFound,

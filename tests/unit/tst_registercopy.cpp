@@ -156,6 +156,19 @@ void TestRegisterCopy::copyHoldsChangesStillInTheLiveJournal()
     QVERIFY(!QFileInfo::exists(saved + QStringLiteral("-wal")));
     QCOMPARE(filesIn(m_dir.path()).filter(QStringLiteral(".tmp")), QStringList());
 
+    // A damaged register gives no copy: the earlier one stays.
+    const QByteArray good = bytesOf(saved);
+    const QString damaged = m_dir.filePath(QStringLiteral("emervol.mdb"));
+    makeAssociations(damaged, 300);
+    {
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(4096 + 8);
+        file.write(QByteArray(3000, '\x5a'));
+    }
+    QCOMPARE(failureNumber([&] { RegisterCopy::copy(damaged, saved); }), 3049);
+    QCOMPARE(bytesOf(saved), good);
+
     // A copy over an existing one replaces it.
     writer.exec(QStringLiteral("delete from ASSO where CODASS <> 'Z'"));
     RegisterCopy::copy(live, saved);
