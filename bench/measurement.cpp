@@ -5,6 +5,7 @@
 #include "baresql.h"
 #include "checks.h"
 #include "formmeasurement.h"
+#include "maintenancemeasurement.h"
 #include "programruns.h"
 #include "session.h"
 #include "timing.h"
@@ -187,6 +188,8 @@ void measure(const QList<Session*>& sessions, const RunPlan& plan)
     FormMeasurement::measureVolunteerList(sessions, plan);
     // Last: every read registers one more volunteer.
     FormMeasurement::measureBadgeReads(sessions, plan);
+    MaintenanceMeasurement::measureBackup(sessions, plan);
+    MaintenanceMeasurement::measureCompaction(sessions, plan);
 }
 
 } // namespace Measurement

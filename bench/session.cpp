@@ -46,3 +46,23 @@ App& Session::program()
     }
     return *m_program;
 }
+
+BareSql& Session::bare()
+{
+    if (!m_bare)
+        m_bare = std::make_unique<BareSql>(m_folder);
+    return *m_bare;
+}
+
+RegisterProbe& Session::probe()
+{
+    if (!m_probe)
+        m_probe = std::make_unique<RegisterProbe>(m_folder);
+    return *m_probe;
+}
+
+void Session::letGoOfFiles()
+{
+    m_bare.reset();
+    m_probe.reset();
+}

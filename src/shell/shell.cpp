@@ -3,6 +3,7 @@
 #include "associations/associations.h"
 #include "badges/badges.h"
 #include "gate/gate.h"
+#include "maintenance/maintenance.h"
 #include "vehicles/vehicles.h"
 #include "volunteers/volunteers.h"
 
@@ -13,4 +14,5 @@ void installSubsystems(App& app)
     Badges::install(app);
     Gate::install(app);
     Vehicles::install(app);
+    Maintenance::install(app);
 }
