@@ -3,6 +3,7 @@
 #include "associations/associations.h"
 #include "badges/badges.h"
 #include "gate/gate.h"
+#include "reports/reports.h"
 #include "volunteers/volunteers.h"
 
 void installSubsystems(App& app)
@@ -11,4 +12,5 @@ void installSubsystems(App& app)
     Volunteers::install(app);
     Badges::install(app);
     Gate::install(app);
+    Reports::install(app);
 }

@@ -1,0 +1,16 @@
+// The camp reports' windows and the menu entries that show them.
+#include "reports.h"
+
+#include "app/app.h"
+#include "formpresenti.h"
+
+namespace Reports {
+
+void install(App& app)
+{
+    app.addWindow<Formpresenti>();
+    app.addCommand(
+        QStringLiteral("mnvolvpre"), [](App& a) { a.showWindow(a.window<Formpresenti>()); });
+}
+
+} // namespace Reports
