@@ -2,6 +2,7 @@
 #include "reports.h"
 
 #include "app/app.h"
+#include "formpartenza.h"
 #include "formpresenti.h"
 
 namespace Reports {
@@ -9,8 +10,12 @@ namespace Reports {
 void install(App& app)
 {
     app.addWindow<Formpresenti>();
+    app.addWindow<FormPartenza>();
     app.addCommand(
         QStringLiteral("mnvolvpre"), [](App& a) { a.showWindow(a.window<Formpresenti>()); });
+    app.addCommand(
+        QStringLiteral("mnpartenza"), [](App& a) { a.showWindow(a.window<FormPartenza>()); });
+    app.addCommand(
 }
 
 } // namespace Reports
