@@ -4,6 +4,8 @@
 #include "app/app.h"
 #include "formpartenza.h"
 #include "formpresenti.h"
+#include "formspec.h"
+#include "formspeclist.h"
 
 namespace Reports {
 
@@ -11,11 +13,17 @@ void install(App& app)
 {
     app.addWindow<Formpresenti>();
     app.addWindow<FormPartenza>();
+    app.addWindow<FormSpec>();
+    app.addWindow<FormSpecList>();
     app.addCommand(
         QStringLiteral("mnvolvpre"), [](App& a) { a.showWindow(a.window<Formpresenti>()); });
     app.addCommand(
         QStringLiteral("mnpartenza"), [](App& a) { a.showWindow(a.window<FormPartenza>()); });
+    // Both entries of the specializations menu open the same window.
+    app.addCommand(QStringLiteral("mnspevel"), [](App& a) { a.showWindow(a.window<FormSpec>()); });
+    app.addCommand(QStringLiteral("mnspea"), [](App& a) { a.showWindow(a.window<FormSpec>()); });
     app.addCommand(
+        QStringLiteral("mnspevspe"), [](App& a) { a.showWindow(a.window<FormSpecList>()); });
 }
 
 } // namespace Reports
