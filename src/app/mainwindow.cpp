@@ -7,6 +7,7 @@
 #include "ui_ostrale.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -22,6 +23,29 @@ MainWindow::MainWindow(App& app)
     m_menuBar->setNativeMenuBar(false);
     layout()->setMenuBar(m_menuBar);
     buildMenu();
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblpresenti"));
+    m_status->setAlignment(Qt::AlignCenter);
+    m_status->hide();
+    ui->mainLayout->insertWidget(1, m_status);
+}
+
+void MainWindow::setStatusSource(std::function<QString()> source)
+{
+    m_statusSource = std::move(source);
+    m_status->setVisible(bool(m_statusSource));
+}
+
+void MainWindow::refreshStatus()
+{
+    if (!m_statusSource)
+        return;
+    // A line that cannot be read (a register being replaced) keeps its last
+    // text; the operation that ran is not disturbed.
+    try {
+        m_status->setText(m_statusSource());
+    } catch (const std::exception&) {
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -69,6 +93,7 @@ void MainWindow::load()
 
 void MainWindow::activate()
 {
+    refreshStatus();
     // The emergency name is asked for once, at the first activation.
     if (app.g.primoavvio.toInt() == 0) {
         app.g.primoavvio = QStringLiteral("1");

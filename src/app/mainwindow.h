@@ -3,9 +3,11 @@
 #include "ostralewindow.h"
 
 #include <QHash>
+#include <functional>
 #include <memory>
 
 class QAction;
+class QLabel;
 class QMenuBar;
 
 namespace Ui {
@@ -28,6 +30,11 @@ public:
     // The menu entry (a command or a submenu) of that name, or null.
     QAction* menuEntry(const QString& name) const;
     QMenuBar* menuBar() const { return m_menuBar; }
+    // The line under the title (`lblpresenti`), given by a subsystem: it is
+    // asked again at every activation and after every operation. No source,
+    // no line.
+    void setStatusSource(std::function<QString()> source);
+    void refreshStatus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,4 +45,6 @@ private:
     std::unique_ptr<Ui::ostrale> ui;
     QMenuBar* m_menuBar = nullptr;
     QHash<QString, QAction*> m_entries;
+    QLabel* m_status = nullptr;
+    std::function<QString()> m_statusSource;
 };

@@ -2,10 +2,14 @@
 #include "reports.h"
 
 #include "app/app.h"
+#include "app/mainwindow.h"
 #include "formpartenza.h"
 #include "formpresenti.h"
 #include "formspec.h"
 #include "formspeclist.h"
+#include "headcount.h"
+
+#include <memory>
 
 namespace Reports {
 
@@ -24,6 +28,13 @@ void install(App& app)
     app.addCommand(QStringLiteral("mnspea"), [](App& a) { a.showWindow(a.window<FormSpec>()); });
     app.addCommand(
         QStringLiteral("mnspevspe"), [](App& a) { a.showWindow(a.window<FormSpecList>()); });
+    // The live headcount under the main window's title.
+    app.addStartupStep([](App& a) {
+        auto headcount = std::make_shared<Headcount>(a);
+        a.mainWindow()->setStatusSource([&a, headcount] {
+            return headcount->text(a.clock().dateText(), a.clock().timeText());
+        });
+    });
 }
 
 } // namespace Reports

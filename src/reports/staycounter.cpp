@@ -1,0 +1,219 @@
+#include "staycounter.h"
+
+#include "platform/database.h"
+#include "platform/datacontrol.h"
+#include "platform/error.h"
+#include "store/reportqueries.h"
+
+#include <QDir>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <limits>
+
+namespace {
+
+// yyyymmdd of a dd/mm/yyyy text of digits; -1 for anything else.
+qint64 plainDate(const QString& text)
+{
+    if (text.size() != 10 || text[2] != QLatin1Char('/') || text[5] != QLatin1Char('/'))
+        return -1;
+    for (int i : { 0, 1, 3, 4, 6, 7, 8, 9 })
+        if (!text[i].isDigit())
+            return -1;
+    return (text.mid(6, 4) + text.mid(3, 2) + text.mid(0, 2)).toLongLong();
+}
+
+// Minutes of an hh.mm or hh:mm text of digits (up to "24.00" and beyond);
+// -1 for anything else.
+qint64 plainTime(const QString& text)
+{
+    if (text.size() != 5 || (text[2] != QLatin1Char('.') && text[2] != QLatin1Char(':')))
+        return -1;
+    for (int i : { 0, 1, 3, 4 })
+        if (!text[i].isDigit())
+            return -1;
+    return text.mid(0, 2).toLongLong() * 60 + text.mid(3, 2).toLongLong();
+}
+
+void run(QSqlQuery& query, const QString& fileName)
+{
+    if (!query.exec())
+        throw Database::translate(query.lastError(), fileName);
+}
+
+PresenceRecord recordOf(const QSqlQuery& query)
+{
+    return { QString(), query.value(1).toString(), query.value(2).toString(),
+        query.value(3).toString(), query.value(4).toString() };
+}
+
+} // namespace
+
+StayCounter::StayCounter(DataControl& connection, Queries queries)
+    : m_connection(connection)
+    , m_queries(std::move(queries))
+    , m_readerName(QStringLiteral("ostrale-stays-%1").arg(quintptr(this)))
+{
+}
+
+StayCounter::~StayCounter()
+{
+    QSqlDatabase::database(m_readerName, false).close();
+    QSqlDatabase::removeDatabase(m_readerName);
+}
+
+QSqlDatabase StayCounter::reader()
+{
+    QSqlDatabase db = QSqlDatabase::contains(m_readerName)
+        ? QSqlDatabase::database(m_readerName, false)
+        : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_readerName);
+    if (!db.isOpen()) {
+        db.setDatabaseName(QDir::current().absoluteFilePath(m_connection.fileName()));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open())
+            throw Database::translate(db.lastError(), m_connection.fileName());
+    }
+    return db;
+}
+
+qint64 StayCounter::readerDataVersion()
+{
+    QSqlQuery version(reader());
+    version.prepare(ReportQueries::dataVersion);
+    run(version, m_connection.fileName());
+    return version.next() ? version.value(0).toLongLong() : -1;
+}
+
+qint64 StayCounter::momentOf(const QString& date, const QString& time)
+{
+    const qint64 day = plainDate(date);
+    const qint64 minutes = plainTime(time);
+    return day < 0 || minutes < 0 ? -1 : day * 10000 + minutes;
+}
+
+StayCounter::Stay StayCounter::stayOf(const PresenceRecord& record)
+{
+    // The rule read as an interval: present from the arrival (an empty
+    // arrival date or time admits every earlier moment) to the departure (an
+    // empty date is "still here", an empty time the end of the day, 24.00).
+    Stay stay;
+    stay.texts = record;
+    if (record.arrivalDate.isEmpty()) {
+        stay.from = std::numeric_limits<qint64>::min();
+    } else {
+        const qint64 day = plainDate(record.arrivalDate);
+        const qint64 minutes = record.arrivalTime.isEmpty() ? 0 : plainTime(record.arrivalTime);
+        if (day < 0 || minutes < 0)
+            return stay;
+        stay.from = day * 10000 + minutes;
+    }
+    if (record.departureDate.isEmpty()) {
+        stay.to = std::numeric_limits<qint64>::max();
+    } else {
+        const qint64 day = plainDate(record.departureDate);
+        const qint64 minutes = plainTime(
+            record.departureTime.isEmpty() ? QStringLiteral("24.00") : record.departureTime);
+        if (day < 0 || minutes < 0)
+            return stay;
+        stay.to = day * 10000 + minutes;
+    }
+    stay.plain = true;
+    return stay;
+}
+
+int StayCounter::countAt(const QString& date, const QString& time) const
+{
+    const qint64 moment = momentOf(date, time);
+    const PresenceQuery query { date, time, QString() };
+    int count = 0;
+    for (const Stay& stay : m_stays) {
+        if (stay.plain && moment >= 0)
+            count += stay.from <= moment && moment <= stay.to;
+        else
+            count += isPresent(stay.texts, query);
+    }
+    return count;
+}
+
+bool StayCounter::sync()
+{
+    Database& database = m_connection.database();
+    QSqlDatabase program = database.handle();
+    if (database.generation() != m_generation) {
+        // A new opening of the file (a maintenance replaced it): start again.
+        m_generation = database.generation();
+        reader().close();
+        watchChanges();
+        m_dataVersion = readerDataVersion();
+        reloadAll();
+        return true;
+    }
+    QSqlQuery changed(program);
+    changed.prepare(ReportQueries::changedRows);
+    run(changed, database.fileName());
+    QList<qint64> rows;
+    while (changed.next())
+        rows << changed.value(0).toLongLong();
+    changed.finish();
+    const qint64 dataVersion = readerDataVersion();
+    const bool committedElsewhere = dataVersion != m_dataVersion;
+    m_dataVersion = dataVersion;
+    if (rows.isEmpty()) {
+        // Nothing changed through the program, yet the file did: another
+        // program wrote it.
+        if (!committedElsewhere)
+            return false;
+        reloadAll();
+        return true;
+    }
+    // A change of most of the register (a departure of everybody) is read
+    // faster in one pass than row by row.
+    if (rows.size() > qMax<qsizetype>(1000, m_stays.size() / 20)) {
+        reloadAll();
+    } else {
+        for (qint64 row : rows)
+            reloadRow(row);
+    }
+    QSqlQuery forget(program);
+    forget.prepare(ReportQueries::forgetChangedRows);
+    run(forget, database.fileName());
+    return true;
+}
+
+void StayCounter::watchChanges()
+{
+    QSqlDatabase db = m_connection.database().handle();
+    const QStringList statements { ReportQueries::changedRowsTable,
+        ReportQueries::noteInsertedRows.arg(m_queries.table),
+        ReportQueries::noteUpdatedRows.arg(m_queries.table),
+        ReportQueries::noteDeletedRows.arg(m_queries.table), ReportQueries::forgetChangedRows };
+    for (const QString& statement : statements) {
+        QSqlQuery query(db);
+        query.prepare(statement);
+        run(query, m_connection.fileName());
+    }
+}
+
+void StayCounter::reloadAll()
+{
+    m_stays.clear();
+    QSqlQuery query(reader());
+    query.setForwardOnly(true);
+    query.prepare(m_queries.all);
+    run(query, m_connection.fileName());
+    while (query.next())
+        m_stays.insert(query.value(0).toLongLong(), stayOf(recordOf(query)));
+}
+
+void StayCounter::reloadRow(qint64 row)
+{
+    QSqlQuery query(reader());
+    query.prepare(m_queries.oneRow);
+    query.addBindValue(row);
+    run(query, m_connection.fileName());
+    if (query.next())
+        m_stays.insert(row, stayOf(recordOf(query)));
+    else
+        m_stays.remove(row);
+}
