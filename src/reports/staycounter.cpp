@@ -139,6 +139,18 @@ int StayCounter::countAt(const QString& date, const QString& time) const
 bool StayCounter::sync()
 {
     Database& database = m_connection.database();
+    if (!database.isOpen()) {
+        // The program has not opened the register (or let it go): nothing
+        // was changed through it, and it is not opened for the count's
+        // sake, so whatever the program meets later stays as it was.
+        m_generation = -1;
+        const qint64 dataVersion = readerDataVersion();
+        if (dataVersion == m_dataVersion && m_loaded)
+            return false;
+        m_dataVersion = dataVersion;
+        reloadAll();
+        return true;
+    }
     QSqlDatabase program = database.handle();
     if (database.generation() != m_generation) {
         // A new opening of the file (a maintenance replaced it): start again.
@@ -197,6 +209,7 @@ void StayCounter::watchChanges()
 
 void StayCounter::reloadAll()
 {
+    m_loaded = false;
     m_stays.clear();
     QSqlQuery query(reader());
     query.setForwardOnly(true);
@@ -204,6 +217,7 @@ void StayCounter::reloadAll()
     run(query, m_connection.fileName());
     while (query.next())
         m_stays.insert(query.value(0).toLongLong(), stayOf(recordOf(query)));
+    m_loaded = true;
 }
 
 void StayCounter::reloadRow(qint64 row)

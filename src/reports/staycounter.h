@@ -62,4 +62,5 @@ private:
     int m_generation = -1;
     qint64 m_dataVersion = -1;
     QString m_readerName;
+    bool m_loaded = false;
 };
