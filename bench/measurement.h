@@ -19,6 +19,8 @@ struct RunPlan
     // timed on its own; the figure is the median read.
     int badgeRounds = 5;
     int badgeReadsPerRound = 40;
+    int departureRuns = 3;
+    int headcountRuns = 21;
 };
 
 // Median times in milliseconds: the program's, and the same statements bare.
@@ -36,6 +38,13 @@ struct Figures
     double listBare = 0;
     double badgeRead = 0; // one badge read
     double badgeReadBare = 0;
+    double presence = 0; // "Volontari presenti"
+    double presenceBare = 0; // the ordered volunteer scan, floor of both lists
+    double search = 0; // the specialist search
+    double departure = 0; // "TUTTE LE ASSOCIAZIONI"
+    double departureBare = 0;
+    double headcount = 0; // the main window's line after one change
+    double headcountBare = 0; // the ordered scan a recount would need
 };
 
 namespace Measurement {

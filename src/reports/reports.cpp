@@ -9,6 +9,8 @@
 #include "formspeclist.h"
 #include "headcount.h"
 
+#include <QTimer>
+
 #include <memory>
 
 namespace Reports {
@@ -31,7 +33,16 @@ void install(App& app)
     // The live headcount under the main window's title.
     app.addStartupStep([](App& a) {
         auto headcount = std::make_shared<Headcount>(a);
-        a.mainWindow()->setStatusSource([&a, headcount] {
+        // The first count reads every stay: start-up does not wait for it,
+        // the line follows as soon as the program is idle.
+        auto live = std::make_shared<bool>(false);
+        QTimer::singleShot(0, a.mainWindow(), [&a, live] {
+            *live = true;
+            a.mainWindow()->refreshStatus();
+        });
+        a.mainWindow()->setStatusSource([&a, headcount, live]() -> QString {
+            if (!*live)
+                return QString();
             return headcount->text(a.clock().dateText(), a.clock().timeText());
         });
     });

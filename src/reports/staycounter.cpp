@@ -9,7 +9,9 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <filesystem>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -59,6 +61,7 @@ StayCounter::StayCounter(DataControl& connection, Queries queries)
 
 StayCounter::~StayCounter()
 {
+    m_row = QSqlQuery();
     QSqlDatabase::database(m_readerName, false).close();
     QSqlDatabase::removeDatabase(m_readerName);
 }
@@ -77,12 +80,23 @@ QSqlDatabase StayCounter::reader()
     return db;
 }
 
-qint64 StayCounter::readerDataVersion()
+QList<qint64> StayCounter::fileStamp() const
 {
-    QSqlQuery version(reader());
-    version.prepare(ReportQueries::dataVersion);
-    run(version, m_connection.fileName());
-    return version.next() ? version.value(0).toLongLong() : -1;
+    // Every commit to the register writes its file or its write-ahead log,
+    // whoever makes it: their sizes and times (to the nanosecond) say
+    // whether anything was committed since the last look, without a query.
+    const std::filesystem::path path
+        = QDir::current().absoluteFilePath(m_connection.fileName()).toStdString();
+    QList<qint64> stamp;
+    for (const std::filesystem::path& file :
+        { path, std::filesystem::path(path.string() + "-wal") }) {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(file, error);
+        stamp << (error ? -1 : qint64(size));
+        const auto time = std::filesystem::last_write_time(file, error);
+        stamp << (error ? -1 : qint64(time.time_since_epoch().count()));
+    }
+    return stamp;
 }
 
 qint64 StayCounter::momentOf(const QString& date, const QString& time)
@@ -122,18 +136,24 @@ StayCounter::Stay StayCounter::stayOf(const PresenceRecord& record)
     return stay;
 }
 
-int StayCounter::countAt(const QString& date, const QString& time) const
+bool StayCounter::presentAt(const Stay& stay) const
 {
-    const qint64 moment = momentOf(date, time);
-    const PresenceQuery query { date, time, QString() };
-    int count = 0;
-    for (const Stay& stay : m_stays) {
-        if (stay.plain && moment >= 0)
-            count += stay.from <= moment && moment <= stay.to;
-        else
-            count += isPresent(stay.texts, query);
-    }
-    return count;
+    if (stay.plain && m_momentValue >= 0)
+        return stay.from <= m_momentValue && m_momentValue <= stay.to;
+    return isPresent(stay.texts, m_moment);
+}
+
+int StayCounter::countAt(const QString& date, const QString& time)
+{
+    if (m_counted && m_moment.date == date && m_moment.time == time)
+        return m_count;
+    m_moment = { date, time, QString() };
+    m_momentValue = momentOf(date, time);
+    m_count = 0;
+    for (const Stay& stay : std::as_const(m_stays))
+        m_count += presentAt(stay);
+    m_counted = true;
+    return m_count;
 }
 
 bool StayCounter::sync()
@@ -144,10 +164,10 @@ bool StayCounter::sync()
         // was changed through it, and it is not opened for the count's
         // sake, so whatever the program meets later stays as it was.
         m_generation = -1;
-        const qint64 dataVersion = readerDataVersion();
-        if (dataVersion == m_dataVersion && m_loaded)
+        const QList<qint64> stamp = fileStamp();
+        if (stamp == m_stamp && m_loaded)
             return false;
-        m_dataVersion = dataVersion;
+        m_stamp = stamp;
         reloadAll();
         return true;
     }
@@ -155,27 +175,28 @@ bool StayCounter::sync()
     if (database.generation() != m_generation) {
         // A new opening of the file (a maintenance replaced it): start again.
         m_generation = database.generation();
+        m_row = QSqlQuery();
+        m_rowPrepared = false;
         reader().close();
         watchChanges();
-        m_dataVersion = readerDataVersion();
+        m_stamp = fileStamp();
         reloadAll();
         return true;
     }
-    QSqlQuery changed(program);
-    changed.prepare(ReportQueries::changedRows);
+    // Nothing committed since the last look, by anyone: nothing to read.
+    const QList<qint64> stamp = fileStamp();
+    if (stamp == m_stamp)
+        return false;
+    m_stamp = stamp;
+    QSqlQuery& changed = m_changedRows;
     run(changed, database.fileName());
     QList<qint64> rows;
     while (changed.next())
         rows << changed.value(0).toLongLong();
     changed.finish();
-    const qint64 dataVersion = readerDataVersion();
-    const bool committedElsewhere = dataVersion != m_dataVersion;
-    m_dataVersion = dataVersion;
     if (rows.isEmpty()) {
-        // Nothing changed through the program, yet the file did: another
-        // program wrote it.
-        if (!committedElsewhere)
-            return false;
+        // The file changed, but not through the program: another program
+        // wrote it.
         reloadAll();
         return true;
     }
@@ -187,9 +208,8 @@ bool StayCounter::sync()
         for (qint64 row : rows)
             reloadRow(row);
     }
-    QSqlQuery forget(program);
-    forget.prepare(ReportQueries::forgetChangedRows);
-    run(forget, database.fileName());
+    run(m_forgetChangedRows, database.fileName());
+    m_forgetChangedRows.finish();
     return true;
 }
 
@@ -205,11 +225,18 @@ void StayCounter::watchChanges()
         query.prepare(statement);
         run(query, m_connection.fileName());
     }
+    // Asked after every operation: prepared once for this opening.
+    m_changedRows = QSqlQuery(db);
+    m_changedRows.setForwardOnly(true);
+    m_changedRows.prepare(ReportQueries::changedRows);
+    m_forgetChangedRows = QSqlQuery(db);
+    m_forgetChangedRows.prepare(ReportQueries::forgetChangedRows);
 }
 
 void StayCounter::reloadAll()
 {
     m_loaded = false;
+    m_counted = false;
     m_stays.clear();
     QSqlQuery query(reader());
     query.setForwardOnly(true);
@@ -222,12 +249,25 @@ void StayCounter::reloadAll()
 
 void StayCounter::reloadRow(qint64 row)
 {
-    QSqlQuery query(reader());
-    query.prepare(m_queries.oneRow);
+    if (!m_rowPrepared) {
+        m_row = QSqlQuery(reader());
+        m_row.setForwardOnly(true);
+        m_row.prepare(m_queries.oneRow);
+        m_rowPrepared = true;
+    }
+    QSqlQuery& query = m_row;
     query.addBindValue(row);
     run(query, m_connection.fileName());
-    if (query.next())
-        m_stays.insert(row, stayOf(recordOf(query)));
-    else
+    const auto old = m_stays.constFind(row);
+    if (m_counted && old != m_stays.cend())
+        m_count -= presentAt(old.value());
+    if (query.next()) {
+        const Stay stay = stayOf(recordOf(query));
+        if (m_counted)
+            m_count += presentAt(stay);
+        m_stays.insert(row, stay);
+    } else {
         m_stays.remove(row);
+    }
+    query.finish();
 }

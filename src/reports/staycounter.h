@@ -3,7 +3,9 @@
 #include "volunteers/presencerule.h"
 
 #include <QHash>
+#include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 class DataControl;
@@ -33,8 +35,10 @@ public:
     // Brings the stays up to date with the register; true when anything
     // changed.
     bool sync();
-    // The records present at the date (dd/mm/yyyy) and time (hh:mm).
-    int countAt(const QString& date, const QString& time) const;
+    // The records present at the date (dd/mm/yyyy) and time (hh:mm). The
+    // count is kept for that moment: a changed row corrects it, and only
+    // another moment counts every stay again.
+    int countAt(const QString& date, const QString& time);
 
     // A stay as an interval of moments yyyymmdd * 10000 + minutes, both
     // ends included; false when the record's texts are not plain dates and
@@ -50,17 +54,27 @@ public:
     static qint64 momentOf(const QString& date, const QString& time);
 
 private:
+    bool presentAt(const Stay& stay) const;
     void reloadAll();
     void reloadRow(qint64 row);
     void watchChanges();
     QSqlDatabase reader();
-    qint64 readerDataVersion();
+    QList<qint64> fileStamp() const;
 
     DataControl& m_connection;
     Queries m_queries;
     QHash<qint64, Stay> m_stays;
     int m_generation = -1;
-    qint64 m_dataVersion = -1;
+    QList<qint64> m_stamp;
+    QSqlQuery m_changedRows;
+    QSqlQuery m_forgetChangedRows;
+    QSqlQuery m_row; // one stay by its row, on the counter's connection
+    bool m_rowPrepared = false;
     QString m_readerName;
     bool m_loaded = false;
+    // The moment last counted and its count; m_counted false when none is.
+    PresenceQuery m_moment;
+    qint64 m_momentValue = -1;
+    int m_count = 0;
+    bool m_counted = false;
 };

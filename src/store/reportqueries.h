@@ -19,9 +19,7 @@ inline const QString vehicleStayOfRow
 
 // Changes made through the program's own connection to a register are
 // noted, row by row, in a table of that connection's temporary database;
-// the headcount reads and empties it. Changes by any other connection show
-// in the file's data version instead.
-inline const QString dataVersion = QStringLiteral("pragma data_version");
+// the headcount reads and empties it.
 inline const QString changedRowsTable = QStringLiteral(
     "create temp table if not exists ostrale_changed_rows (id integer primary key)");
 inline const QString changedRows = QStringLiteral("select id from temp.ostrale_changed_rows");
