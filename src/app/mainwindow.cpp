@@ -43,7 +43,9 @@ void MainWindow::refreshStatus()
     // A line that cannot be read (a register being replaced) keeps its last
     // text; the operation that ran is not disturbed.
     try {
-        m_status->setText(m_statusSource());
+        const QString text = m_statusSource();
+        if (text != m_status->text())
+            m_status->setText(text);
     } catch (const std::exception&) {
     }
 }
