@@ -43,7 +43,7 @@ void install(App& app)
         a.mainWindow()->setStatusSource([&a, headcount, live]() -> QString {
             if (!*live)
                 return QString();
-            return headcount->text(a.clock().dateText(), a.clock().timeText());
+            return headcount->text(a.clock().current());
         });
     });
 }

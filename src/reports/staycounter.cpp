@@ -6,10 +6,11 @@
 #include "store/reportqueries.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlQuery>
 #include <QVariant>
+#include <qplatformdefs.h>
 
-#include <filesystem>
 #include <limits>
 #include <utility>
 
@@ -85,16 +86,21 @@ QList<qint64> StayCounter::fileStamp() const
     // Every commit to the register writes its file or its write-ahead log,
     // whoever makes it: their sizes and times (to the nanosecond) say
     // whether anything was committed since the last look, without a query.
-    const std::filesystem::path path
-        = QDir::current().absoluteFilePath(m_connection.fileName()).toStdString();
+    const QByteArray path
+        = QFile::encodeName(QDir::current().absoluteFilePath(m_connection.fileName()));
     QList<qint64> stamp;
-    for (const std::filesystem::path& file :
-        { path, std::filesystem::path(path.string() + "-wal") }) {
-        std::error_code error;
-        const auto size = std::filesystem::file_size(file, error);
-        stamp << (error ? -1 : qint64(size));
-        const auto time = std::filesystem::last_write_time(file, error);
-        stamp << (error ? -1 : qint64(time.time_since_epoch().count()));
+    for (const QByteArray& file : { path, path + "-wal" }) {
+        QT_STATBUF info;
+        if (QT_STAT(file.constData(), &info) != 0) {
+            stamp << -1 << -1 << -1;
+            continue;
+        }
+#if defined(Q_OS_LINUX)
+        const qint64 nanoseconds = info.st_mtim.tv_nsec;
+#else
+        const qint64 nanoseconds = 0;
+#endif
+        stamp << qint64(info.st_size) << qint64(info.st_mtime) << nanoseconds;
     }
     return stamp;
 }
@@ -216,8 +222,8 @@ bool StayCounter::sync()
 void StayCounter::watchChanges()
 {
     QSqlDatabase db = m_connection.database().handle();
-    const QStringList statements { ReportQueries::changedRowsTable,
-        ReportQueries::noteInsertedRows.arg(m_queries.table),
+    const QStringList statements { ReportQueries::temporaryTablesInMemory,
+        ReportQueries::changedRowsTable, ReportQueries::noteInsertedRows.arg(m_queries.table),
         ReportQueries::noteUpdatedRows.arg(m_queries.table),
         ReportQueries::noteDeletedRows.arg(m_queries.table), ReportQueries::forgetChangedRows };
     for (const QString& statement : statements) {
@@ -249,8 +255,10 @@ void StayCounter::reloadAll()
 
 void StayCounter::reloadRow(qint64 row)
 {
+    // A row the program changed is read back through the program's own
+    // connection, which always sees its own commits.
     if (!m_rowPrepared) {
-        m_row = QSqlQuery(reader());
+        m_row = QSqlQuery(m_connection.database().handle());
         m_row.setForwardOnly(true);
         m_row.prepare(m_queries.oneRow);
         m_rowPrepared = true;

@@ -68,7 +68,7 @@ private:
     QList<qint64> m_stamp;
     QSqlQuery m_changedRows;
     QSqlQuery m_forgetChangedRows;
-    QSqlQuery m_row; // one stay by its row, on the counter's connection
+    QSqlQuery m_row; // one stay by its row, on the program's connection
     bool m_rowPrepared = false;
     QString m_readerName;
     bool m_loaded = false;

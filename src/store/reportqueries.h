@@ -20,6 +20,9 @@ inline const QString vehicleStayOfRow
 // Changes made through the program's own connection to a register are
 // noted, row by row, in a table of that connection's temporary database;
 // the headcount reads and empties it.
+// The notes live in memory: set before the table is made (setting it later
+// would drop the temporary tables).
+inline const QString temporaryTablesInMemory = QStringLiteral("pragma temp_store = memory");
 inline const QString changedRowsTable = QStringLiteral(
     "create temp table if not exists ostrale_changed_rows (id integer primary key)");
 inline const QString changedRows = QStringLiteral("select id from temp.ostrale_changed_rows");
