@@ -1,4 +1,5 @@
 #include "measurement.h"
+#include "reportmeasurement.h"
 
 #include "app/app.h"
 #include "associations/volunteercount.h"
@@ -186,6 +187,9 @@ void measure(const QList<Session*>& sessions, const RunPlan& plan)
     measureScan(sessions, plan);
     measureLookup(sessions, plan);
     FormMeasurement::measureVolunteerList(sessions, plan);
+    ReportMeasurement::measurePresenceAndSearch(sessions, plan);
+    ReportMeasurement::measureDeparture(sessions, plan);
+    ReportMeasurement::measureHeadcount(sessions, plan);
     // Last: every read registers one more volunteer.
     FormMeasurement::measureBadgeReads(sessions, plan);
     MaintenanceMeasurement::measureBackup(sessions, plan);

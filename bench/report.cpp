@@ -23,7 +23,8 @@ QString ratio(double value)
 bool ReportRow::passes() const
 {
     const bool scales = flat ? growth() < maxGrowth : growth() <= maxGrowth;
-    return scales && (maxOverBare <= 0 || overBare() <= maxOverBare);
+    return scales && (maxOverBare <= 0 || overBare() <= maxOverBare)
+        && (maxMs <= 0 || tenN < maxMs);
 }
 
 QString ReportRow::goal() const
@@ -33,6 +34,8 @@ QString ReportRow::goal() const
                        .arg(maxGrowth);
     if (maxOverBare > 0)
         text += QStringLiteral(", ≤ %1x bare").arg(maxOverBare);
+    if (maxMs > 0)
+        text += QStringLiteral(", < %1 ms").arg(maxMs);
     return text;
 }
 
@@ -66,6 +69,14 @@ QList<ReportRow> rows(const Figures& n, const Figures& tenN)
             tenN.compactionBare, 12, false, 3 },
         { QStringLiteral("compaction against cp"), n.compaction, tenN.compaction, n.compactionCopy,
             tenN.compactionCopy, 12, false, 5 },
+        { QStringLiteral("presence list"), n.presence, tenN.presence, n.presenceBare,
+            tenN.presenceBare, 12, false, 3 },
+        { QStringLiteral("specialist search"), n.search, tenN.search, n.presenceBare,
+            tenN.presenceBare, 12, false, 3 },
+        { QStringLiteral("departure of all"), n.departure, tenN.departure, n.departureBare,
+            tenN.departureBare, 12, false, 0 },
+        { QStringLiteral("headcount"), n.headcount, tenN.headcount, n.headcountBare,
+            tenN.headcountBare, 2, true, 0, 10 },
     };
 }
 

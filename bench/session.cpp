@@ -40,6 +40,10 @@ App& Session::program()
     if (!m_program) {
         m_program = ProgramRuns::newProgram();
         m_program->start();
+        // The work start-up leaves queued (the headcount's first count) runs
+        // now, as it does at the desk as soon as the window is up: every
+        // operation is then measured with the headcount live.
+        QCoreApplication::processEvents();
         const QString error = ProgramRuns::firstError(*m_program);
         if (!error.isEmpty())
             throw std::runtime_error(("start-up: " + error).toStdString());

@@ -127,6 +127,7 @@ void App::setActive(OstraleWindow* window)
 
 void App::runHandler(const std::function<void()>& handler)
 {
+    ++m_handlerDepth;
     try {
         handler();
     } catch (const OstraleError& error) {
@@ -134,6 +135,11 @@ void App::runHandler(const std::function<void()>& handler)
     } catch (const std::exception& error) {
         say(QStringLiteral("Errore 0 %1").arg(QString::fromLocal8Bit(error.what())));
     }
+    --m_handlerDepth;
+    // Whatever the operation changed shows on the main window at once; after
+    // "Fine" the registers stay closed.
+    if (m_handlerDepth == 0 && m_main && !m_ended)
+        m_main->refreshTitleLine();
 }
 
 void App::quit()

@@ -4,6 +4,7 @@
 #include "badges/badges.h"
 #include "gate/gate.h"
 #include "maintenance/maintenance.h"
+#include "reports/reports.h"
 #include "vehicles/vehicles.h"
 #include "volunteers/volunteers.h"
 
@@ -15,4 +16,5 @@ void installSubsystems(App& app)
     Gate::install(app);
     Vehicles::install(app);
     Maintenance::install(app);
+    Reports::install(app);
 }
