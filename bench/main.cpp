@@ -4,6 +4,7 @@
 #include "seeder.h"
 #include "session.h"
 #include "timing.h"
+#include "vehiclemeasurement.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -76,6 +77,7 @@ int run(const ArchiveSizes& n, bool keep)
     Figures atN;
     Figures atTenN;
     QList<ReportRow> gateRows;
+    QList<ReportRow> vehicleRows;
     {
         Session sessionN(QStringLiteral("N"), folderN.path(), n);
         Session sessionTenN(QStringLiteral("10N"), folderTenN.path(), tenN);
@@ -87,6 +89,7 @@ int run(const ArchiveSizes& n, bool keep)
         atN = sessionN.figures;
         atTenN = sessionTenN.figures;
         gateRows = GateMeasurement::measure(sessionN, sessionTenN);
+        vehicleRows = VehicleMeasurement::measure(sessionN, sessionTenN);
     }
     // Leave the folders before they are removed.
     QDir::setCurrent(home);
@@ -94,7 +97,7 @@ int run(const ArchiveSizes& n, bool keep)
         progress() << "kept: N in " << folderN.path() << ", 10N in " << folderTenN.path() << "\n"
                    << Qt::flush;
 
-    const QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows;
+    const QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows + vehicleRows;
     out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
           << "Medians of " << plan.countRuns << " to " << plan.startRuns
           << " runs; a lookup is the mean of " << plan.lookupsPerRun
