@@ -5,6 +5,7 @@
 #include "seeder.h"
 #include "session.h"
 #include "timing.h"
+#include "vehiclemeasurement.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -77,6 +78,7 @@ int run(const ArchiveSizes& n, bool keep)
     Figures atN;
     Figures atTenN;
     QList<ReportRow> gateRows;
+    QList<ReportRow> vehicleRows;
     QList<ReportRow> historyRows;
     {
         Session sessionN(QStringLiteral("N"), folderN.path(), n);
@@ -89,6 +91,7 @@ int run(const ArchiveSizes& n, bool keep)
         atN = sessionN.figures;
         atTenN = sessionTenN.figures;
         gateRows = GateMeasurement::measure(sessionN, sessionTenN);
+        vehicleRows = VehicleMeasurement::measure(sessionN, sessionTenN);
         // Last: the history updates change the archive the others read.
         historyRows = HistoryMeasurement::measure(sessionN, sessionTenN);
     }
@@ -98,7 +101,7 @@ int run(const ArchiveSizes& n, bool keep)
         progress() << "kept: N in " << folderN.path() << ", 10N in " << folderTenN.path() << "\n"
                    << Qt::flush;
 
-    const QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows + historyRows;
+    const QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows + vehicleRows + historyRows;
     out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
           << "Medians of " << plan.countRuns << " to " << plan.startRuns
           << " runs; a lookup is the mean of " << plan.lookupsPerRun

@@ -1,10 +1,12 @@
 #include "measurement.h"
+#include "reportmeasurement.h"
 
 #include "app/app.h"
 #include "associations/volunteercount.h"
 #include "baresql.h"
 #include "checks.h"
 #include "formmeasurement.h"
+#include "maintenancemeasurement.h"
 #include "programruns.h"
 #include "session.h"
 #include "timing.h"
@@ -185,8 +187,13 @@ void measure(const QList<Session*>& sessions, const RunPlan& plan)
     measureScan(sessions, plan);
     measureLookup(sessions, plan);
     FormMeasurement::measureVolunteerList(sessions, plan);
+    ReportMeasurement::measurePresenceAndSearch(sessions, plan);
+    ReportMeasurement::measureDeparture(sessions, plan);
+    ReportMeasurement::measureHeadcount(sessions, plan);
     // Last: every read registers one more volunteer.
     FormMeasurement::measureBadgeReads(sessions, plan);
+    MaintenanceMeasurement::measureBackup(sessions, plan);
+    MaintenanceMeasurement::measureCompaction(sessions, plan);
 }
 
 } // namespace Measurement

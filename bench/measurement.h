@@ -19,6 +19,10 @@ struct RunPlan
     // timed on its own; the figure is the median read.
     int badgeRounds = 5;
     int badgeReadsPerRound = 40;
+    // Backup and compaction copy whole files: few runs keep the bench short.
+    int maintenanceRuns = 3;
+    int departureRuns = 3;
+    int headcountRuns = 21;
 };
 
 // Median times in milliseconds: the program's, and the same statements bare.
@@ -36,6 +40,19 @@ struct Figures
     double listBare = 0;
     double badgeRead = 0; // one badge read
     double badgeReadBare = 0;
+    double backup = 0; // "Salva" of the four registers
+    double backupBare = 0; // the engine's online backup of the same files
+    double backupCopy = 0; // cp of the same files
+    double compaction = 0; // "Compatta Data Base"
+    double compactionBare = 0; // VACUUM of the same files in place
+    double compactionCopy = 0; // cp of the same files
+    double presence = 0; // "Volontari presenti"
+    double presenceBare = 0; // the ordered volunteer scan, floor of both lists
+    double search = 0; // the specialist search
+    double departure = 0; // "TUTTE LE ASSOCIAZIONI"
+    double departureBare = 0;
+    double headcount = 0; // the main window's line after one change
+    double headcountBare = 0; // the ordered scan a recount would need
 };
 
 namespace Measurement {

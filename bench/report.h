@@ -16,6 +16,7 @@ struct ReportRow
     double maxGrowth; // 10N/N must stay at or below this (below it when flat)
     bool flat; // the time must not follow the archive's size
     double maxOverBare; // ours/bare at 10N must stay at or below this; 0: no goal
+    double maxMs = 0; // the time at 10N must stay below this; 0: no goal
 
     double growth() const { return n > 0 ? tenN / n : 0; }
     double overBare() const { return bareTenN > 0 ? tenN / bareTenN : 0; }

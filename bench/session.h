@@ -30,9 +30,12 @@ public:
     void enter();
     // The program, started on the folder the first time it is asked for.
     App& program();
-    BareSql& bare() { return *m_bare; }
+    BareSql& bare();
     // Outside the timed work: what the registers now hold.
-    RegisterProbe& probe() { return *m_probe; }
+    RegisterProbe& probe();
+    // Closes the bare and probing connections (they open again when next
+    // asked for), so that a file can be replaced under no connection.
+    void letGoOfFiles();
 
     Figures figures;
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 App::App(QObject* parent)
     : QObject(parent)
@@ -127,12 +128,26 @@ void App::setActive(OstraleWindow* window)
 
 void App::runHandler(const std::function<void()>& handler)
 {
+    ++m_handlerDepth;
     try {
         handler();
     } catch (const OstraleError& error) {
         say(errorText(error));
     } catch (const std::exception& error) {
         say(QStringLiteral("Errore 0 %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+    --m_handlerDepth;
+    // Whatever the operation changed shows on the main window as soon as the
+    // desk is idle: the operator's next key (a badge reader types ten of them
+    // at once) is never kept waiting for it, and a burst of operations reads
+    // the registers once. After "Fine" the registers stay closed.
+    if (m_handlerDepth == 0 && m_main && !m_ended && !m_titleLinePending) {
+        m_titleLinePending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_titleLinePending = false;
+            if (m_main && !m_ended)
+                m_main->refreshTitleLine();
+        });
     }
 }
 

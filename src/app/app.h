@@ -122,6 +122,8 @@ private:
     Help m_help;
     bool m_testMode = false;
     bool m_ended = false;
+    int m_handlerDepth = 0;
+    bool m_titleLinePending = false;
     MainWindow* m_main = nullptr;
     std::map<QString, WindowFactory> m_factories;
     QHash<QString, Action> m_commands;

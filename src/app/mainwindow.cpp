@@ -8,9 +8,10 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QStatusBar>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(App& app)
@@ -34,6 +35,31 @@ MainWindow::MainWindow(App& app)
             m_statusBar->showMessage(
                 QStringLiteral("Stampa salvata in %1").arg(QDir::current().relativeFilePath(job.pdfFile)));
     });
+    m_titleLine = new QLabel(this);
+    m_titleLine->setObjectName(QStringLiteral("lblpresenti"));
+    m_titleLine->setAlignment(Qt::AlignCenter);
+    m_titleLine->hide();
+    ui->mainLayout->insertWidget(1, m_titleLine);
+}
+
+void MainWindow::setTitleLineSource(std::function<QString()> source)
+{
+    m_titleLineSource = std::move(source);
+    m_titleLine->setVisible(bool(m_titleLineSource));
+}
+
+void MainWindow::refreshTitleLine()
+{
+    if (!m_titleLineSource)
+        return;
+    // A line that cannot be read (a register being replaced) keeps its last
+    // text; the operation that ran is not disturbed.
+    try {
+        const QString text = m_titleLineSource();
+        if (text != m_titleLine->text())
+            m_titleLine->setText(text);
+    } catch (const std::exception&) {
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -81,6 +107,7 @@ void MainWindow::load()
 
 void MainWindow::activate()
 {
+    refreshTitleLine();
     // The emergency name is asked for once, at the first activation.
     if (app.g.primoavvio.toInt() == 0) {
         app.g.primoavvio = QStringLiteral("1");

@@ -3,9 +3,11 @@
 #include "ostralewindow.h"
 
 #include <QHash>
+#include <functional>
 #include <memory>
 
 class QAction;
+class QLabel;
 class QMenuBar;
 class QStatusBar;
 
@@ -30,6 +32,11 @@ public:
     QAction* menuEntry(const QString& name) const;
     QMenuBar* menuBar() const { return m_menuBar; }
     QStatusBar* statusBar() const { return m_statusBar; }
+    // The line under the title (`lblpresenti`), given by a subsystem: it is
+    // asked again at every activation and after every operation. No source,
+    // no line.
+    void setTitleLineSource(std::function<QString()> source);
+    void refreshTitleLine();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -41,4 +48,6 @@ private:
     QMenuBar* m_menuBar = nullptr;
     QStatusBar* m_statusBar = nullptr;
     QHash<QString, QAction*> m_entries;
+    QLabel* m_titleLine = nullptr;
+    std::function<QString()> m_titleLineSource;
 };

@@ -4,6 +4,8 @@
 #include "badges/badges.h"
 #include "gate/gate.h"
 #include "history/history.h"
+#include "maintenance/maintenance.h"
+#include "reports/reports.h"
 #include "vehicles/vehicles.h"
 #include "volunteers/volunteers.h"
 
@@ -14,5 +16,7 @@ void installSubsystems(App& app)
     Badges::install(app);
     Gate::install(app);
     Vehicles::install(app);
+    Maintenance::install(app);
+    Reports::install(app);
     History::install(app);
 }

@@ -8,6 +8,30 @@ QString sortableDate(const QString& date)
     return date.mid(6, 4) + date.mid(3, 2) + date.mid(0, 2);
 }
 
+// A time's value in minutes, "." and ":" alike, up to the "24.00" that
+// stands for the end of a departure day; -1 when the text is no hh.mm time.
+int minutesOf(const QString& time)
+{
+    if (time.size() < 5 || (time[2] != QLatin1Char('.') && time[2] != QLatin1Char(':')))
+        return -1;
+    for (int i : { 0, 1, 3, 4 })
+        if (!time[i].isDigit())
+            return -1;
+    return time.mid(0, 2).toInt() * 60 + time.mid(3, 2).toInt();
+}
+
+// Whether time `a` is before time `b`: by value when both are times (so
+// 14:10 is before 14.30 and 14.30 ties with 14:30), otherwise as text, so an
+// empty arrival time is before any presence time.
+bool isBefore(const QString& a, const QString& b)
+{
+    const int valueA = minutesOf(a);
+    const int valueB = minutesOf(b);
+    if (valueA >= 0 && valueB >= 0)
+        return valueA < valueB;
+    return a < b;
+}
+
 } // namespace
 
 bool isPresent(const PresenceRecord& record, const PresenceQuery& query)
@@ -22,9 +46,9 @@ bool isPresent(const PresenceRecord& record, const PresenceQuery& query)
         = record.departureTime.isEmpty() ? QStringLiteral("24.00") : record.departureTime;
     if (p < a || p > d)
         return false;
-    if (p == d && departureTime < query.time)
+    if (p == d && isBefore(departureTime, query.time))
         return false;
-    if (p == a && record.arrivalTime > query.time)
+    if (p == a && isBefore(query.time, record.arrivalTime))
         return false;
     return true;
 }

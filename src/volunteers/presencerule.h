@@ -3,7 +3,8 @@
 #include <QString>
 
 // Whether a volunteer was in the camp at a date and time, as the presence
-// list decides it: dates compared as yyyymmdd texts, times as typed texts.
+// list decides it: dates compared as yyyymmdd texts, times by their value
+// ("." and ":" alike; a time that is not hh.mm is compared as text).
 // An empty camp admits every camp; a missing departure is "still here".
 struct PresenceQuery
 {

@@ -1,0 +1,82 @@
+#include "barecopy.h"
+
+#include <QFile>
+#include <QProcess>
+#include <sqlite3.h>
+#include <stdexcept>
+
+namespace {
+
+// One engine connection, closed however the work ends.
+class Handle
+{
+public:
+    explicit Handle(const QString& path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        if (sqlite3_open_v2(
+                name.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+            != SQLITE_OK)
+            fail(path);
+    }
+    ~Handle() { sqlite3_close_v2(m_db); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    sqlite3* get() const { return m_db; }
+    [[noreturn]] void fail(const QString& what) const
+    {
+        throw std::runtime_error(
+            (what + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(m_db))).toStdString());
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+} // namespace
+
+namespace BareCopy {
+
+void backup(const QString& from, const QString& to)
+{
+    QFile::remove(to);
+    const Handle source(from);
+    const Handle target(to);
+    sqlite3_backup* copy = sqlite3_backup_init(target.get(), "main", source.get(), "main");
+    if (!copy)
+        target.fail(to);
+    const int rc = sqlite3_backup_step(copy, -1);
+    sqlite3_backup_finish(copy);
+    if (rc != SQLITE_DONE)
+        target.fail(to);
+}
+
+void vacuum(const QString& path)
+{
+    const Handle file(path);
+    if (sqlite3_exec(file.get(), "vacuum", nullptr, nullptr, nullptr) != SQLITE_OK)
+        file.fail(path);
+}
+
+void plainCopy(const QStringList& files, const QString& folder)
+{
+    if (QProcess::execute(QStringLiteral("cp"), QStringList(files) << folder) != 0)
+        throw std::runtime_error(("cp into " + folder).toStdString());
+}
+
+qint64 rows(const QString& path, const QString& table)
+{
+    const Handle file(path);
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = QStringLiteral("select count(*) from %1").arg(table).toUtf8();
+    qint64 count = -1;
+    if (sqlite3_prepare_v2(file.get(), sql.constData(), -1, &statement, nullptr) == SQLITE_OK
+        && sqlite3_step(statement) == SQLITE_ROW)
+        count = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    if (count < 0)
+        file.fail(path);
+    return count;
+}
+
+} // namespace BareCopy

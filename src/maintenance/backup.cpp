@@ -1,0 +1,55 @@
+// "Salva": each of the four registers is copied to a file the operator
+// chooses. Each step stands alone: a Cancel or a failure ends only its own.
+#include "operations.h"
+
+#include "app/app.h"
+#include "dialogfilter.h"
+#include "platform/busypointer.h"
+#include "platform/error.h"
+#include "registercopy.h"
+#include "savedregisters.h"
+
+#include <QDir>
+
+namespace {
+
+void saveRegister(App& app, const SavedRegister& saved)
+{
+    const QString chosen = app.fileDialog().getSaveFileName(
+        saved.backupTitle, saved.offeredName, DialogFilter::toPlatform(DialogFilter::backup));
+    if (chosen.isEmpty())
+        return;
+    const BusyPointer busy;
+    const QString live = SavedRegisters::livePath(app, saved);
+    if (RegisterCopy::sameFile(chosen, live)) {
+        app.say(SavedRegisters::sameFileMessage());
+        return;
+    }
+    app.g.percorso1 = live;
+    app.g.percorso2 = chosen;
+    saved.connection(app).closeDatabase();
+    try {
+        RegisterCopy::copy(live, chosen);
+    } catch (const OstraleError& failure) {
+        // The live file was only read: its connection opens again at its
+        // next use whatever happened here.
+        QDir::setCurrent(app.g.cartellaapp);
+        app.say(errorText(failure));
+        return;
+    }
+    SavedRegisters::reopen(app, saved);
+    app.say(saved.savedMessage);
+}
+
+} // namespace
+
+namespace Maintenance {
+
+void salvaarchivi(App& app)
+{
+    for (const SavedRegister& saved : SavedRegisters::all())
+        saveRegister(app, saved);
+    QDir::setCurrent(app.g.cartellaapp);
+}
+
+} // namespace Maintenance

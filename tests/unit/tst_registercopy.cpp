@@ -1,0 +1,338 @@
+// The file work of backup, restore and compaction: a copy holds what was
+// committed, a failed copy leaves its target as it was, a file that is not
+// the register asked for is refused before the live file is touched, and
+// no work file is left behind.
+#include "maintenance/dialogfilter.h"
+#include "maintenance/registercopy.h"
+#include "platform/error.h"
+#include "store/schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+const RegisterFile& kind(const char* fileName)
+{
+    return *Schema::find(QString::fromLatin1(fileName));
+}
+
+// Runs statements on a file through a connection of the test's own.
+class Connection
+{
+public:
+    // Writers work in the program's write-ahead mode; a reader leaves the
+    // file's mode alone.
+    explicit Connection(const QString& path, bool writer = true)
+        : m_name(QStringLiteral("test-%1").arg(++s_count))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            qFatal("cannot open %s", qPrintable(path));
+        if (writer)
+            QSqlQuery(db).exec(QStringLiteral("pragma journal_mode=WAL"));
+    }
+    ~Connection()
+    {
+        QSqlDatabase::database(m_name).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    void exec(const QString& sql)
+    {
+        QSqlQuery query(QSqlDatabase::database(m_name));
+        if (!query.exec(sql))
+            qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+    }
+    QString value(const QString& sql)
+    {
+        QSqlQuery query(QSqlDatabase::database(m_name));
+        if (!query.exec(sql) || !query.next())
+            return QStringLiteral("<failed>");
+        return query.value(0).toString();
+    }
+
+private:
+    static inline int s_count = 0;
+    QString m_name;
+};
+
+void makeAssociations(const QString& path, int rows, int firstCode = 0)
+{
+    Schema::createRegister(path, kind("asso.mdb"));
+    Connection db(path);
+    db.exec(QStringLiteral("begin"));
+    for (int i = 0; i < rows; ++i)
+        db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM, INDIR, NUMVOL) values "
+                               "('%1', 'ASSOCIAZIONE %1', '%2', 0)")
+                    .arg(firstCode + i)
+                    .arg(QString(200, QLatin1Char('x'))));
+    db.exec(QStringLiteral("commit"));
+}
+
+QString rowsOf(const QString& path)
+{
+    Connection db(path, false);
+    return db.value(QStringLiteral("select count(*) || '/' || min(CODASS) from ASSO"));
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+int failureNumber(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const OstraleError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+bool run(const QStringList& command)
+{
+    return QProcess::execute(command.first(), command.mid(1)) == 0;
+}
+
+} // namespace
+
+class TestRegisterCopy : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void copyHoldsChangesStillInTheLiveJournal();
+    void fullDiskOrReadOnlyStickKeepsTheEarlierBackup();
+    void restoreRefusesFilesThatAreNotTheRegister_data();
+    void restoreRefusesFilesThatAreNotTheRegister();
+    void restoreBringsBackTheSavedRecordsWithTheKeys();
+    void compactionKeepsTheDataAndLeavesNoWorkFile();
+    void sameFileSeesThroughOtherSpellings();
+    void dialogFiltersTakeThePlatformForm();
+
+private:
+    QStringList filesIn(const QString& folder) const;
+    QTemporaryDir m_dir;
+};
+
+void TestRegisterCopy::init()
+{
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+}
+
+QStringList TestRegisterCopy::filesIn(const QString& folder) const
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+void TestRegisterCopy::copyHoldsChangesStillInTheLiveJournal()
+{
+    const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
+    makeAssociations(live, 3);
+    Connection writer(live);
+    // Kept open, the writer leaves its last records in the write-ahead log
+    // only: a copy of the file's bytes alone would miss them.
+    writer.exec(QStringLiteral("pragma wal_autocheckpoint=0"));
+    writer.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('Z', 'IN CODA')"));
+    QVERIFY(QFileInfo(live + QStringLiteral("-wal")).size() > 0);
+
+    const QString saved = m_dir.filePath(QStringLiteral("copia è salvata.mdb"));
+    RegisterCopy::copy(live, saved);
+    QCOMPARE(rowsOf(saved), QStringLiteral("4/0"));
+    // The saved file travels alone: no journal mode that needs files beside it.
+    QCOMPARE(bytesOf(saved).mid(18, 2), QByteArray("\x01\x01", 2));
+    QVERIFY(!QFileInfo::exists(saved + QStringLiteral("-wal")));
+    QCOMPARE(filesIn(m_dir.path()).filter(QStringLiteral(".tmp")), QStringList());
+
+    // A damaged register gives no copy: the earlier one stays.
+    const QByteArray good = bytesOf(saved);
+    const QString damaged = m_dir.filePath(QStringLiteral("emervol.mdb"));
+    makeAssociations(damaged, 300);
+    {
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(4096 + 8);
+        file.write(QByteArray(3000, '\x5a'));
+    }
+    QCOMPARE(failureNumber([&] { RegisterCopy::copy(damaged, saved); }), 3049);
+    QCOMPARE(bytesOf(saved), good);
+
+    // A copy over an existing one replaces it.
+    writer.exec(QStringLiteral("delete from ASSO where CODASS <> 'Z'"));
+    RegisterCopy::copy(live, saved);
+    QCOMPARE(rowsOf(saved), QStringLiteral("1/Z"));
+}
+
+void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
+{
+    if (::geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    const QString stick = m_dir.filePath(QStringLiteral("chiavetta"));
+    QDir().mkpath(stick);
+    if (!run({ QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"),
+            QStringLiteral("-o"), QStringLiteral("size=300k"), QStringLiteral("tmpfs"), stick }))
+        QSKIP("this machine does not let a test mount a file system");
+    struct Unmount
+    {
+        QString folder;
+        ~Unmount() { run({ QStringLiteral("umount"), folder }); }
+    } unmount { stick };
+
+    const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
+    makeAssociations(live, 2, 500);
+    const QString saved = stick + QStringLiteral("/assosalvo.mdb");
+    RegisterCopy::copy(live, saved);
+    const QByteArray earlier = bytesOf(saved);
+    QCOMPARE(rowsOf(saved), QStringLiteral("2/500"));
+
+    // The register has grown past what the stick holds.
+    makeAssociations(live, 3000, 10000);
+    const QByteArray liveBefore = bytesOf(live);
+    QCOMPARE(failureNumber([&] { RegisterCopy::copy(live, saved); }), 61);
+    QCOMPARE(bytesOf(saved), earlier);
+    QCOMPARE(filesIn(stick), QStringList { QStringLiteral("assosalvo.mdb") });
+    QCOMPARE(bytesOf(live), liveBefore);
+
+    // A stick that is write-protected.
+    QVERIFY(run(
+        { QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,ro"), stick }));
+    makeAssociations(live, 0);
+    QCOMPARE(
+        failureNumber([&] { RegisterCopy::copy(live, saved); }), int(FileError::PermissionDenied));
+    QCOMPARE(bytesOf(saved), earlier);
+    QCOMPARE(filesIn(stick), QStringList { QStringLiteral("assosalvo.mdb") });
+}
+
+void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("number");
+    QTest::newRow("text file") << "text" << 3343;
+    QTest::newRow("empty file") << "empty" << 3343;
+    QTest::newRow("damaged database") << "damaged" << 3049;
+    QTest::newRow("volunteers register") << "volunteers" << 3078;
+    QTest::newRow("exported associations") << "exported" << 3265;
+    QTest::newRow("missing file") << "missing" << 3024;
+}
+
+void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
+{
+    QFETCH(QString, content);
+    QFETCH(int, number);
+    const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
+    makeAssociations(live, 5, 100);
+    const QString chosen = m_dir.filePath(QStringLiteral("scelto.mdb"));
+    QFile file(chosen);
+    if (content == QLatin1String("text") || content == QLatin1String("empty")) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (content == QLatin1String("text"))
+            file.write("CODASS;DENOM\r\n001;ALFA\r\n");
+        file.close();
+    } else if (content == QLatin1String("damaged")) {
+        makeAssociations(chosen, 300);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        // The table's first page after the schema is overwritten.
+        file.seek(4096 + 8);
+        file.write(QByteArray(3000, '\x5a'));
+        file.close();
+    } else if (content == QLatin1String("volunteers")) {
+        Schema::createRegister(chosen, kind("emervol.mdb"));
+    } else if (content == QLatin1String("exported")) {
+        Schema::createRegister(chosen, kind("assoesp.mdb"));
+    }
+    const QByteArray before = bytesOf(live);
+    const QStringList filesBefore = filesIn(m_dir.path());
+
+    QCOMPARE(failureNumber([&] { RegisterCopy::restore(chosen, live, kind("asso.mdb")); }), number);
+    QCOMPARE(bytesOf(live), before);
+    QCOMPARE(rowsOf(live), QStringLiteral("5/100"));
+    QCOMPARE(filesIn(m_dir.path()), filesBefore);
+}
+
+void TestRegisterCopy::restoreBringsBackTheSavedRecordsWithTheKeys()
+{
+    const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
+    makeAssociations(live, 5, 100);
+    // Saved by an older desk: the table alone, without its keys.
+    const QString saved = m_dir.filePath(QStringLiteral("assosalvo.mdb"));
+    {
+        Connection db(saved);
+        db.exec(kind("asso.mdb").createStatements().first());
+        db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('7', 'SETTE')"));
+    }
+    RegisterCopy::restore(saved, live, kind("asso.mdb"));
+    QCOMPARE(rowsOf(live), QStringLiteral("1/7"));
+    Connection db(live);
+    QCOMPARE(db.value(QStringLiteral("select count(*) from sqlite_master where type = 'index'")),
+        QStringLiteral("2"));
+    QCOMPARE(filesIn(m_dir.path()).filter(QStringLiteral(".tmp")), QStringList());
+
+    // Saved records that break a key are refused, and the live file stays.
+    {
+        Connection twice(saved);
+        twice.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('8', 'SETTE')"));
+    }
+    QCOMPARE(failureNumber([&] { RegisterCopy::restore(saved, live, kind("asso.mdb")); }), 3022);
+    QCOMPARE(rowsOf(live), QStringLiteral("1/7"));
+}
+
+void TestRegisterCopy::compactionKeepsTheDataAndLeavesNoWorkFile()
+{
+    const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
+    makeAssociations(live, 2000);
+    {
+        Connection db(live);
+        db.exec(QStringLiteral("delete from ASSO where CAST(CODASS AS INTEGER) >= 10"));
+    }
+    const qint64 before = QFileInfo(live).size();
+    RegisterCopy::compact(live);
+    RegisterCopy::compact(live);
+    QVERIFY2(QFileInfo(live).size() < before / 10,
+        qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(QFileInfo(live).size())));
+    QCOMPARE(rowsOf(live), QStringLiteral("10/0"));
+    QCOMPARE(filesIn(m_dir.path()), QStringList { QStringLiteral("asso.mdb") });
+
+    // A file another connection holds is not swapped under it.
+    Connection holder(live);
+    holder.exec(QStringLiteral("begin"));
+    holder.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('X', 'X')"));
+    QCOMPARE(failureNumber([&] { RegisterCopy::compact(live); }), 3045);
+    holder.exec(QStringLiteral("commit"));
+    QCOMPARE(rowsOf(live), QStringLiteral("11/0"));
+}
+
+void TestRegisterCopy::sameFileSeesThroughOtherSpellings()
+{
+    const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
+    makeAssociations(live, 1);
+    QDir().mkpath(m_dir.filePath(QStringLiteral("sub")));
+    QVERIFY(RegisterCopy::sameFile(m_dir.filePath(QStringLiteral("sub/../asso.mdb")), live));
+    QVERIFY(QFile::link(live, m_dir.filePath(QStringLiteral("link.mdb"))));
+    QVERIFY(RegisterCopy::sameFile(m_dir.filePath(QStringLiteral("link.mdb")), live));
+    QVERIFY(!RegisterCopy::sameFile(m_dir.filePath(QStringLiteral("assosalvo.mdb")), live));
+    RegisterCopy::copy(live, m_dir.filePath(QStringLiteral("assosalvo.mdb")));
+    QVERIFY(!RegisterCopy::sameFile(m_dir.filePath(QStringLiteral("assosalvo.mdb")), live));
+}
+
+void TestRegisterCopy::dialogFiltersTakeThePlatformForm()
+{
+    QCOMPARE(DialogFilter::toPlatform(DialogFilter::backup),
+        QStringLiteral("File access (*.MDB) (*.mdb);;Tutti i file (*.*)"));
+    QCOMPARE(DialogFilter::toPlatform(DialogFilter::restore),
+        QStringLiteral("(*.mdb);;Tutti i file (*.*)"));
+}
+
+QTEST_GUILESS_MAIN(TestRegisterCopy)
+#include "tst_registercopy.moc"

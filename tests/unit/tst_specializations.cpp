@@ -1,0 +1,93 @@
+// The specializations file: items read with the comma and quote rule, a
+// missing file read as no items, a large file read whole, and the saved text
+// ended by one more line end.
+#include "app/app.h"
+#include "reports/specializations.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestSpecializations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void missingFileHasNoItems();
+    void commasAndQuotes();
+    void largeFileIsReadWhole();
+    void savedTextGetsOneMoreLineEnd();
+
+private:
+    QByteArray fileBytes() const;
+    void writeFile(const QByteArray& bytes) const;
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<App> m_app;
+};
+
+void TestSpecializations::init()
+{
+    m_app = std::make_unique<App>();
+    m_app->setTestMode(true);
+    m_app->g.filespec = m_dir.filePath(QStringLiteral("specializzazioni.dat"));
+    QFile::remove(m_app->g.filespec);
+}
+
+QByteArray TestSpecializations::fileBytes() const
+{
+    QFile file(m_app->g.filespec);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void TestSpecializations::writeFile(const QByteArray& bytes) const
+{
+    QFile file(m_app->g.filespec);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void TestSpecializations::missingFileHasNoItems()
+{
+    QCOMPARE(leggispec(*m_app), QStringList());
+}
+
+void TestSpecializations::commasAndQuotes()
+{
+    writeFile("INFERMIERE\r\nAUTISTA, CUOCO\r\n\r\n  \"GRU, PIATTAFORME\", MEDICO\r\n");
+    QCOMPARE(leggispec(*m_app),
+        QStringList({ "INFERMIERE", "AUTISTA", "CUOCO", "GRU, PIATTAFORME", "MEDICO" }));
+}
+
+void TestSpecializations::largeFileIsReadWhole()
+{
+    QByteArray bytes;
+    int lines = 0;
+    while (bytes.size() < 1024 * 1024) {
+        bytes += QByteArray("SPECIALIZZAZIONE ") + QByteArray::number(lines) + ", PARTE\r\n";
+        ++lines;
+    }
+    writeFile(bytes);
+    QElapsedTimer timer;
+    timer.start();
+    const QStringList items = leggispec(*m_app);
+    QCOMPARE(items.size(), 2 * lines);
+    QCOMPARE(items.at(2 * (lines - 1)), QStringLiteral("SPECIALIZZAZIONE %1").arg(lines - 1));
+    QCOMPARE(items.last(), QStringLiteral("PARTE"));
+    // A file no desk will ever hold still opens at once.
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestSpecializations::savedTextGetsOneMoreLineEnd()
+{
+    scrivispec(*m_app, QStringLiteral("INFERMIERE\nAUTISTA\n"));
+    QCOMPARE(fileBytes(), QByteArray("INFERMIERE\r\nAUTISTA\r\n\r\n"));
+    QCOMPARE(leggispec(*m_app), QStringList({ "INFERMIERE", "AUTISTA" }));
+    scrivispec(*m_app, QString());
+    QCOMPARE(fileBytes(), QByteArray("\r\n"));
+    QCOMPARE(leggispec(*m_app), QStringList());
+}
+
+QTEST_MAIN(TestSpecializations)
+#include "tst_specializations.moc"

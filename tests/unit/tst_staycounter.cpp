@@ -1,0 +1,68 @@
+// The headcount's stays, read as intervals, must decide exactly as the
+// presence rule does, for plain and odd texts alike.
+#include "reports/staycounter.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+class TestStayCounter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void intervalsAgreeWithTheRule();
+    void oddTextsAreLeftToTheRule();
+};
+
+namespace {
+
+QString pick(QRandomGenerator& random, const QStringList& texts)
+{
+    return texts.at(random.bounded(int(texts.size())));
+}
+
+} // namespace
+
+void TestStayCounter::intervalsAgreeWithTheRule()
+{
+    const QStringList dates { "", "09/05/2009", "10/05/2009", "11/05/2009", "12/05/2009",
+        "31/12/2008", "01/01/2010", "1/5/2009" };
+    const QStringList times { "", "00.00", "08.59", "09:00", "09.00", "14.30", "14:30", "18.31",
+        "23:59", "24.00", "24.30", "9.30", "xx.yy" };
+    const QStringList askedDates { "10/05/2009", "11/05/2009", "12/05/2009", "09/05/2009",
+        "13/05/2009", "31/12/2008" };
+    const QStringList askedTimes { "00:00", "08:59", "09:00", "14:30", "18:31", "23:59" };
+    QRandomGenerator random(20090512);
+    int plain = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const PresenceRecord record { QString(), pick(random, dates), pick(random, times),
+            pick(random, dates), pick(random, times) };
+        const PresenceQuery query { pick(random, askedDates), pick(random, askedTimes), QString() };
+        const StayCounter::Stay stay = StayCounter::stayOf(record);
+        if (!stay.plain)
+            continue;
+        ++plain;
+        const qint64 moment = StayCounter::momentOf(query.date, query.time);
+        QVERIFY(moment >= 0);
+        const bool inside = stay.from <= moment && moment <= stay.to;
+        if (inside != isPresent(record, query))
+            QFAIL(qPrintable(QStringLiteral("%1 %2 - %3 %4 at %5 %6")
+                                 .arg(record.arrivalDate, record.arrivalTime, record.departureDate,
+                                     record.departureTime, query.date, query.time)));
+    }
+    // Most records are plain; the comparison above really ran.
+    QVERIFY(plain > 5000);
+}
+
+void TestStayCounter::oddTextsAreLeftToTheRule()
+{
+    QVERIFY(!StayCounter::stayOf({ "", "1/5/2009", "09.00", "", "" }).plain);
+    QVERIFY(!StayCounter::stayOf({ "", "10/05/2009", "9.30", "", "" }).plain);
+    QVERIFY(!StayCounter::stayOf({ "", "10/05/2009", "09.00", "12/05/2009", "xx.yy" }).plain);
+    QVERIFY(StayCounter::stayOf({ "", "", "", "", "" }).plain);
+    QCOMPARE(StayCounter::momentOf("12/05/2009", "14:30"), Q_INT64_C(200905120870));
+    QCOMPARE(StayCounter::momentOf("1/5/2009", "14:30"), Q_INT64_C(-1));
+}
+
+QTEST_APPLESS_MAIN(TestStayCounter)
+#include "tst_staycounter.moc"
