@@ -1,4 +1,5 @@
 #include "formruns.h"
+#include "windowdriving.h"
 
 #include "app/app.h"
 #include "app/mainwindow.h"
@@ -11,22 +12,8 @@
 
 namespace {
 
-void trigger(App& app, const QString& entry)
-{
-    QAction* action = app.mainWindow() ? app.mainWindow()->menuEntry(entry) : nullptr;
-    if (!action)
-        throw std::runtime_error(("no menu entry " + entry).toStdString());
-    action->trigger();
-}
-
-template <typename T> T* control(App& app, const QString& window, const QString& name)
-{
-    OstraleWindow* form = app.window(window);
-    T* found = form ? form->findChild<T*>(name) : nullptr;
-    if (!found)
-        throw std::runtime_error((window + QStringLiteral(" has no ") + name).toStdString());
-    return found;
-}
+using WindowDriving::control;
+using WindowDriving::trigger;
 
 void clickEsci(App& app, const QString& window)
 {

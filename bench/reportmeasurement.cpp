@@ -9,6 +9,7 @@
 #include "session.h"
 #include "store/queries.h"
 #include "timing.h"
+#include "windowdriving.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,22 +29,8 @@ using Samples = QHash<Session*, QList<double>>;
 
 const QString departureDate = QStringLiteral("30/12/2099");
 
-void trigger(App& app, const QString& entry)
-{
-    QAction* action = app.mainWindow() ? app.mainWindow()->menuEntry(entry) : nullptr;
-    if (!action)
-        throw std::runtime_error(("no menu entry " + entry).toStdString());
-    action->trigger();
-}
-
-template <typename T> T* control(App& app, const QString& window, const QString& name)
-{
-    OstraleWindow* form = app.window(window);
-    T* found = form ? form->findChild<T*>(name) : nullptr;
-    if (!found)
-        throw std::runtime_error((window + QStringLiteral(" has no ") + name).toStdString());
-    return found;
-}
+using WindowDriving::control;
+using WindowDriving::trigger;
 
 void click(App& app, const QString& window, const QString& button)
 {
