@@ -61,7 +61,7 @@ void seed(const QString& label, const QString& folder, const ArchiveSizes& sizes
     progress() << " " << seconds(ms) << "\n" << Qt::flush;
 }
 
-int run(const ArchiveSizes& n, bool keep)
+int run(const ArchiveSizes& n, bool keep, const QString& only)
 {
     const ArchiveSizes tenN { n.historyRecords * 10, n.volunteers * 10, n.associations * 10 };
     QTemporaryDir folderN;
@@ -85,15 +85,18 @@ int run(const ArchiveSizes& n, bool keep)
         Session sessionTenN(QStringLiteral("10N"), folderTenN.path(), tenN);
         progress() << "measuring ..." << Qt::flush;
         const double ms = Timing::milliseconds([&] {
-            Measurement::measure({ &sessionN, &sessionTenN }, plan);
+            Measurement::measure({ &sessionN, &sessionTenN }, plan, only);
         });
         progress() << " " << seconds(ms) << "\n" << Qt::flush;
         atN = sessionN.figures;
         atTenN = sessionTenN.figures;
-        gateRows = GateMeasurement::measure(sessionN, sessionTenN);
-        vehicleRows = VehicleMeasurement::measure(sessionN, sessionTenN);
+        if (only.isEmpty() || only == QLatin1String("gate"))
+            gateRows = GateMeasurement::measure(sessionN, sessionTenN);
+        if (only.isEmpty() || only == QLatin1String("vehicles"))
+            vehicleRows = VehicleMeasurement::measure(sessionN, sessionTenN);
         // Last: the history updates change the archive the others read.
-        historyRows = HistoryMeasurement::measure(sessionN, sessionTenN);
+        if (only.isEmpty() || only == QLatin1String("history"))
+            historyRows = HistoryMeasurement::measure(sessionN, sessionTenN);
     }
     // Leave the folders before they are removed.
     QDir::setCurrent(home);
@@ -101,7 +104,9 @@ int run(const ArchiveSizes& n, bool keep)
         progress() << "kept: N in " << folderN.path() << ", 10N in " << folderTenN.path() << "\n"
                    << Qt::flush;
 
-    const QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows + vehicleRows + historyRows;
+    QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows + vehicleRows + historyRows;
+    // A group left out leaves its rows unmeasured: they are not reported.
+    rows.removeIf([](const ReportRow& row) { return row.n == 0 && row.tenN == 0; });
     out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
           << "Medians of " << plan.countRuns << " to " << plan.startRuns
           << " runs; a lookup is the mean of " << plan.lookupsPerRun
@@ -137,14 +142,27 @@ int main(int argc, char* argv[])
         QStringLiteral("Smoke run: N = 10,000 history records and 1,000 volunteers."));
     const QCommandLineOption keep(QStringLiteral("keep"),
         QStringLiteral("Keep the seeded program folders and print where they are."));
+    const QCommandLineOption only(QStringLiteral("only"),
+        QStringLiteral("Measure one group only: desk, reports, maintenance, gate, vehicles or "
+                       "history."),
+        QStringLiteral("group"));
     parser.addOption(quick);
     parser.addOption(keep);
+    parser.addOption(only);
     parser.process(application);
 
     const ArchiveSizes n = parser.isSet(quick) ? ArchiveSizes { 10000, 1000, 50 }
                                                : ArchiveSizes { 100000, 10000, 500 };
     try {
-        return run(n, parser.isSet(keep));
+        const QString group = parser.value(only);
+        const QStringList groups { QStringLiteral("desk"), QStringLiteral("reports"),
+            QStringLiteral("maintenance"), QStringLiteral("gate"), QStringLiteral("vehicles"),
+            QStringLiteral("history") };
+        if (!group.isEmpty() && !groups.contains(group)) {
+            progress() << "ostrale-bench: no group " << group << "\n" << Qt::flush;
+            return 2;
+        }
+        return run(n, parser.isSet(keep), group);
     } catch (const std::exception& error) {
         progress() << "\nostrale-bench: " << error.what() << "\n" << Qt::flush;
         return 2;

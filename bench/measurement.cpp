@@ -180,20 +180,29 @@ void measureLookup(const QList<Session*>& sessions, const RunPlan& plan)
 
 namespace Measurement {
 
-void measure(const QList<Session*>& sessions, const RunPlan& plan)
+void measure(const QList<Session*>& sessions, const RunPlan& plan, const QString& only)
 {
-    measureStartup(sessions, plan);
-    measureCount(sessions, plan);
-    measureScan(sessions, plan);
-    measureLookup(sessions, plan);
-    FormMeasurement::measureVolunteerList(sessions, plan);
-    ReportMeasurement::measurePresenceAndSearch(sessions, plan);
-    ReportMeasurement::measureDeparture(sessions, plan);
-    ReportMeasurement::measureHeadcount(sessions, plan);
+    const auto wanted
+        = [&](const char* group) { return only.isEmpty() || only == QLatin1String(group); };
+    if (wanted("desk")) {
+        measureStartup(sessions, plan);
+        measureCount(sessions, plan);
+        measureScan(sessions, plan);
+        measureLookup(sessions, plan);
+        FormMeasurement::measureVolunteerList(sessions, plan);
+    }
+    if (wanted("reports")) {
+        ReportMeasurement::measurePresenceAndSearch(sessions, plan);
+        ReportMeasurement::measureDeparture(sessions, plan);
+        ReportMeasurement::measureHeadcount(sessions, plan);
+    }
     // Last: every read registers one more volunteer.
-    FormMeasurement::measureBadgeReads(sessions, plan);
-    MaintenanceMeasurement::measureBackup(sessions, plan);
-    MaintenanceMeasurement::measureCompaction(sessions, plan);
+    if (wanted("desk"))
+        FormMeasurement::measureBadgeReads(sessions, plan);
+    if (wanted("maintenance")) {
+        MaintenanceMeasurement::measureBackup(sessions, plan);
+        MaintenanceMeasurement::measureCompaction(sessions, plan);
+    }
 }
 
 } // namespace Measurement

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 class Session;
 
@@ -61,6 +62,8 @@ namespace Measurement {
 // run by run, and fills their figures. Each result is checked against the
 // archive's sizes; a wrong one throws, so no figure is reported for work
 // that was not done.
-void measure(const QList<Session*>& sessions, const RunPlan& plan);
+// `only` names one group ("desk", "reports", "maintenance"), or is empty
+// for all of them.
+void measure(const QList<Session*>& sessions, const RunPlan& plan, const QString& only = {});
 
 } // namespace Measurement

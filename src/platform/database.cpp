@@ -53,7 +53,9 @@ void Database::open()
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(m_foreign
+                ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY")
+                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
             failure = translate(db.lastError(), path);
         } else {
@@ -62,10 +64,13 @@ void Database::open()
             if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
                 failure = translate(probe.lastError(), path);
             } else {
-                // Every acknowledged change must survive a crash or a power cut.
-                // A read-only file cannot switch journal: it still reads as it is.
-                probe.exec(QStringLiteral("pragma journal_mode=WAL"));
-                probe.exec(QStringLiteral("pragma synchronous=FULL"));
+                if (!m_foreign) {
+                    // Every acknowledged change must survive a crash or a power
+                    // cut. A read-only file cannot switch journal: it still
+                    // reads as it is.
+                    probe.exec(QStringLiteral("pragma journal_mode=WAL"));
+                    probe.exec(QStringLiteral("pragma synchronous=FULL"));
+                }
                 // Room for a large register in memory, so that long ordered
                 // scans do not read the same pages again and again.
                 probe.exec(QStringLiteral("pragma cache_size=-32768"));
@@ -90,7 +95,7 @@ void Database::close()
         // Every change goes into the file itself before it is let go, so the
         // file is complete without its write-ahead log (copied by hand, or
         // read by another program).
-        if (m_db.isOpen())
+        if (m_db.isOpen() && !m_foreign)
             QSqlQuery(m_db).exec(QStringLiteral("pragma wal_checkpoint(TRUNCATE)"));
         m_db.close();
         m_db = QSqlDatabase();

@@ -37,6 +37,11 @@ public:
     // it (a failure there does not stop the opening).
     void setOnOpen(std::function<void(QSqlDatabase&)> onOpen) { m_onOpen = std::move(onOpen); }
 
+    // Another program's file (an export to import from): it is only read,
+    // and it is left in the journal mode that program gave it, with nothing
+    // written beside it.
+    void setForeign() { m_foreign = true; }
+
     // Turns an engine failure into the numbers the program reports.
     static DbError translate(const QSqlError& error, const QString& fileName);
 
@@ -46,6 +51,7 @@ private:
     QString m_openPath;
     QSqlDatabase m_db;
     int m_generation = 0;
+    bool m_foreign = false;
     std::function<void(QSqlDatabase&)> m_onOpen;
 };
 

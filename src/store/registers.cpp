@@ -7,6 +7,8 @@ Registers::Registers()
 {
     // The TALPEX export files (Data1, Data2) are another system's files and
     // are only read; every other register keeps NULL out of its texts.
+    Data1.database().setForeign();
+    Data2.database().setForeign();
     auto keepOutNulls = [](Database& database) {
         const RegisterFile* file = Schema::find(database.fileName());
         if (file)
