@@ -5,6 +5,7 @@
 
 #include <QSqlError>
 #include <QSqlField>
+#include <QSqlRecord>
 
 namespace {
 
@@ -41,7 +42,7 @@ void Recordset::close()
 {
     if (m_query.isActive())
         m_query.finish();
-    m_current = QSqlRecord();
+    setCurrentRow({});
     m_position = -1;
     m_eof = true;
     m_currentDeleted = false;
@@ -88,18 +89,18 @@ void Recordset::fetch()
     m_pending.clear();
     if (m_query.isActive() && m_query.next()) {
         // The columns are the same on every row: only the values are copied.
-        if (m_position < 0 || m_current.count() == 0) {
-            m_current = m_query.record();
+        if (m_position < 0 || m_current.columns.isEmpty()) {
+            setCurrentRow(rowOf(m_query));
         } else {
-            for (int i = 0; i < m_current.count(); ++i)
-                m_current.setValue(i, m_query.value(i));
+            for (int i = 0; i < m_current.values.size(); ++i)
+                m_current.values[i] = m_query.value(i);
         }
         ++m_position;
         m_eof = false;
     } else {
         if (m_query.lastError().isValid())
             throw Database::translate(m_query.lastError(), m_database->fileName());
-        m_current = QSqlRecord();
+        setCurrentRow({});
         m_eof = true;
         m_query.finish();
     }
@@ -127,15 +128,15 @@ void Recordset::moveLast()
         throw noCurrentRecord();
     if (m_eof)
         execute();
-    QSqlRecord last = m_current;
+    Row last = m_current;
     qint64 lastPosition = m_position;
     while (!m_eof) {
         last = m_current;
         lastPosition = m_position;
         fetch();
     }
-    if (!last.isEmpty()) {
-        m_current = last;
+    if (!last.columns.isEmpty()) {
+        setCurrentRow(std::move(last));
         m_position = lastPosition;
         m_eof = false;
     }
@@ -148,11 +149,11 @@ QVariant Recordset::value(const QString& name) const
     if (m_editMode == EditMode::AddNew)
         return QVariant();
     requireCurrent();
-    const int index = m_current.indexOf(name);
+    const int index = columnIndex(name);
     if (index < 0)
         throw DbError(
             3265, QStringLiteral("Elemento non trovato in questo insieme: '%1'.").arg(name));
-    return m_current.value(index);
+    return m_current.values.at(index);
 }
 
 QString Recordset::field(const QString& name) const
@@ -164,9 +165,9 @@ QString Recordset::field(const QString& name) const
 QStringList Recordset::fieldNames() const
 {
     QStringList names;
-    for (int i = 0; i < m_current.count(); ++i)
-        if (m_current.fieldName(i) != RowIdColumn)
-            names << m_current.fieldName(i);
+    for (const QString& column : m_current.columns)
+        if (column != RowIdColumn)
+            names << column;
     return names;
 }
 
@@ -216,16 +217,13 @@ void Recordset::update()
         sql = QStringLiteral("insert into %1 (%2) values (%3)")
                   .arg(m_table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     } else {
-        const int rowIdIndex = m_current.indexOf(RowIdColumn);
-        if (rowIdIndex < 0)
-            throw DbError(3027,
-                QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+        const QVariant rowid = rowId();
         QStringList assignments;
         for (const QString& column : columns)
             assignments << column + QStringLiteral("=?");
         sql = QStringLiteral("update %1 set %2 where rowid=?")
                   .arg(m_table, assignments.join(QLatin1Char(',')));
-        values << m_current.value(rowIdIndex);
+        values << rowid;
     }
     QSqlQuery write(m_database->handle());
     if (!write.prepare(sql))
@@ -241,9 +239,9 @@ void Recordset::update()
         QSqlQuery reread(m_database->handle());
         reread.prepare(QStringLiteral("select rowid as %1, * from %2 where rowid=?")
                            .arg(RowIdColumn, m_table));
-        reread.addBindValue(m_current.value(RowIdColumn));
+        reread.addBindValue(rowId());
         if (reread.exec() && reread.next())
-            m_current = reread.record();
+            setCurrentRow(rowOf(reread));
     }
     m_editMode = EditMode::None;
     m_pending.clear();
@@ -258,21 +256,70 @@ void Recordset::cancelUpdate()
 void Recordset::deleteRecord()
 {
     requireCurrent();
-    const int rowIdIndex = m_current.indexOf(RowIdColumn);
-    if (rowIdIndex < 0)
-        throw DbError(
-            3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+    const QVariant rowid = rowId();
     QSqlQuery write(m_database->handle());
     write.prepare(QStringLiteral("delete from %1 where rowid=?").arg(m_table));
-    write.addBindValue(m_current.value(rowIdIndex));
+    write.addBindValue(rowid);
     if (!write.exec())
         throw Database::translate(write.lastError(), m_database->fileName());
     m_currentDeleted = true;
     m_editMode = EditMode::None;
 }
 
+void Recordset::setCurrentRow(Row row)
+{
+    m_current = std::move(row);
+    m_foundCount = 0;
+    m_foundNext = 0;
+}
+
+Recordset::Row Recordset::rowOf(const QSqlQuery& query)
+{
+    const QSqlRecord record = query.record();
+    Row row;
+    for (int i = 0; i < record.count(); ++i) {
+        row.columns << record.fieldName(i);
+        row.values << query.value(i);
+    }
+    return row;
+}
+
+// The row's own key, which edits and deletes go through; a record source
+// that did not select it cannot be written through.
+QVariant Recordset::rowId() const
+{
+    const int index = columnIndex(RowIdColumn);
+    if (index < 0)
+        throw DbError(
+            3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+    return m_current.values.at(index);
+}
+
+int Recordset::columnIndex(const QString& name) const
+{
+    const QStringList& columns = m_current.columns;
+    const auto sameName = [&](int index) {
+        const QString& column = columns.at(index);
+        return column.size() == name.size() && column.compare(name, Qt::CaseInsensitive) == 0;
+    };
+    for (int i = 0; i < m_foundCount; ++i) {
+        const FoundColumn& found = m_found[i];
+        if (found.text == name.constData() && found.size == name.size() && sameName(found.index))
+            return found.index;
+    }
+    for (int index = 0; index < columns.size(); ++index) {
+        if (!sameName(index))
+            continue;
+        m_found[m_foundNext] = { name.constData(), name.size(), index };
+        m_foundNext = (m_foundNext + 1) % FoundColumnsKept;
+        m_foundCount = qMin(m_foundCount + 1, FoundColumnsKept);
+        return index;
+    }
+    return -1;
+}
+
 void Recordset::requireCurrent() const
 {
-    if (m_eof || m_currentDeleted || m_current.isEmpty())
+    if (m_eof || m_currentDeleted || m_current.columns.isEmpty())
         throw noCurrentRecord();
 }

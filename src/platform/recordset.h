@@ -2,7 +2,6 @@
 
 #include <QMap>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -41,8 +40,8 @@ public:
 
 private:
     friend class DataControl;
-    void open(Database* database, const QString& table, const QString& sql,
-        const QVariantList& params);
+    void open(
+        Database* database, const QString& table, const QString& sql, const QVariantList& params);
     // Ends the reading; the prepared statement is kept for the next run.
     void close();
     // Drops the prepared statement too (the file is about to be closed).
@@ -50,6 +49,17 @@ private:
     void execute();
     void fetch();
     void requireCurrent() const;
+    // The current row: its column names and its values, in query order.
+    struct Row
+    {
+        QStringList columns;
+        QVariantList values;
+    };
+    // Takes a row whose columns may differ from the current one's.
+    void setCurrentRow(Row row);
+    static Row rowOf(const QSqlQuery& query);
+    int columnIndex(const QString& name) const;
+    QVariant rowId() const;
 
     enum class EditMode { None, Edit, AddNew };
 
@@ -60,10 +70,24 @@ private:
     QSqlQuery m_query;
     QString m_preparedSql;
     int m_preparedGeneration = -1;
-    QSqlRecord m_current;
+    Row m_current;
     qint64 m_position = -1;
     bool m_eof = true;
     bool m_currentDeleted = false;
     EditMode m_editMode = EditMode::None;
     QMap<QString, QVariant> m_pending;
+
+    // The same few fields are asked for by name on every row of a scan, and
+    // nearly always through literals: a name is first looked for by the
+    // address of its text among the names found before, then checked.
+    struct FoundColumn
+    {
+        const QChar* text = nullptr;
+        qsizetype size = 0;
+        int index = -1;
+    };
+    static constexpr int FoundColumnsKept = 32;
+    mutable FoundColumn m_found[FoundColumnsKept];
+    mutable int m_foundCount = 0;
+    mutable int m_foundNext = 0;
 };

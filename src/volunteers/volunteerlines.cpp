@@ -7,14 +7,10 @@ using ListLines::field;
 
 namespace {
 
-QString value(const Recordset& record, const char* name)
-{
-    return record.field(QString::fromLatin1(name));
-}
-
 QString fullName(const Recordset& volunteer)
 {
-    return value(volunteer, "COGNOME") + QLatin1Char(' ') + value(volunteer, "NOME");
+    return volunteer.field(QStringLiteral("COGNOME")) + QLatin1Char(' ')
+        + volunteer.field(QStringLiteral("NOME"));
 }
 
 } // namespace
@@ -23,22 +19,25 @@ namespace VolunteerLines {
 
 QString simple(const Recordset& v)
 {
-    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(value(v, "DENOM"), 50)
-        + QLatin1Char(' ') + value(v, "COGNOME") + QLatin1Char(' ') + value(v, "NOME")
-        + QLatin1Char(' ') + value(v, "DATAAR");
+    return field(v.field(QStringLiteral("CODVOL")), 10) + QLatin1Char(' ')
+        + field(v.field(QStringLiteral("DENOM")), 50) + QLatin1Char(' ')
+        + v.field(QStringLiteral("COGNOME")) + QLatin1Char(' ') + v.field(QStringLiteral("NOME"))
+        + QLatin1Char(' ') + v.field(QStringLiteral("DATAAR"));
 }
 
 QString search(const Recordset& v)
 {
-    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(value(v, "DENOM"), 50)
-        + QLatin1Char(' ') + field(fullName(v), 50) + QLatin1Char(' ') + value(v, "DATAAR");
+    return field(v.field(QStringLiteral("CODVOL")), 10) + QLatin1Char(' ')
+        + field(v.field(QStringLiteral("DENOM")), 50) + QLatin1Char(' ') + field(fullName(v), 50)
+        + QLatin1Char(' ') + v.field(QStringLiteral("DATAAR"));
 }
 
 QString grouped(const Recordset& v)
 {
-    return field(value(v, "CODVOL"), 10) + QLatin1Char(' ') + field(fullName(v), 50)
-        + QLatin1Char(' ') + value(v, "DATAAR") + QLatin1Char(' ') + value(v, "ORAAR")
-        + QLatin1Char(' ') + value(v, "DATAPA") + QLatin1Char(' ') + value(v, "ORAPA");
+    return field(v.field(QStringLiteral("CODVOL")), 10) + QLatin1Char(' ') + field(fullName(v), 50)
+        + QLatin1Char(' ') + v.field(QStringLiteral("DATAAR")) + QLatin1Char(' ')
+        + v.field(QStringLiteral("ORAAR")) + QLatin1Char(' ') + v.field(QStringLiteral("DATAPA"))
+        + QLatin1Char(' ') + v.field(QStringLiteral("ORAPA"));
 }
 
 QString history(const QString& denom, const QString& cogn, const QString& nome)
@@ -48,7 +47,8 @@ QString history(const QString& denom, const QString& cogn, const QString& nome)
 
 QString history(const Recordset& r)
 {
-    return history(value(r, "DENOM"), value(r, "COGN"), value(r, "NOME"));
+    return history(r.field(QStringLiteral("DENOM")), r.field(QStringLiteral("COGN")),
+        r.field(QStringLiteral("NOME")));
 }
 
 QString total(const QString& count)
