@@ -2,12 +2,14 @@
 
 #include "app/app.h"
 #include "historywriter.h"
+#include "indexesaside.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "statusprogress.h"
 #include "store/historyqueries.h"
 #include "store/queries.h"
 
+#include <QSet>
 #include <QSqlQuery>
 
 namespace {
@@ -86,19 +88,110 @@ public:
     explicit LargeCache(Database& database)
         : m_database(database)
     {
-        setCacheKiB(262144);
+        setCacheKiB(1048576);
+        run(QStringLiteral("pragma mmap_size=2147483648"));
     }
-    ~LargeCache() { setCacheKiB(32768); }
+    ~LargeCache()
+    {
+        setCacheKiB(32768);
+        run(QStringLiteral("pragma mmap_size=0"));
+    }
     LargeCache(const LargeCache&) = delete;
     LargeCache& operator=(const LargeCache&) = delete;
 
 private:
-    void setCacheKiB(int kib)
-    {
-        QSqlQuery(m_database.handle()).exec(QStringLiteral("pragma cache_size=-%1").arg(kib));
-    }
+    void setCacheKiB(int kib) { run(QStringLiteral("pragma cache_size=-%1").arg(kib)); }
+    void run(const QString& sql) { QSqlQuery(m_database.handle()).exec(sql); }
     Database& m_database;
 };
+
+// The export's volunteers copied once, in table order, into a temporary
+// table of the export's connection, sorted by the engine by association and
+// surname: each association's volunteers are then neighbours, read from a
+// few pages instead of one scattered page each. Codes are matched as the
+// export's own CODASS field matches them, without regard to case.
+class SortedVolunteers
+{
+public:
+    explicit SortedVolunteers(DataControl& volo)
+        : m_volo(volo)
+    {
+        try {
+            run(QStringLiteral("drop table if exists temp.TALPEX_VOLO"));
+            run(QStringLiteral("create temp table TALPEX_VOLO (CODASS TEXT COLLATE NOCASE, "
+                               "COGN TEXT COLLATE NOCASE, CODVOL TEXT, NOME TEXT, SPEC TEXT)"));
+            run(QStringLiteral("insert into temp.TALPEX_VOLO select CODASS, COGN, CODVOL, NOME, "
+                               "SPEC from main.VOLO not indexed order by CODASS, COGN"));
+            run(QStringLiteral("create index temp.TALPEX_VOLO_BY_CODASS on TALPEX_VOLO (CODASS)"));
+        } catch (const DbError& error) {
+            throw DbError(error.number(), problemWith(error, volo));
+        }
+    }
+    ~SortedVolunteers()
+    {
+        m_volo.endReading();
+        QSqlQuery(m_volo.database().handle())
+            .exec(QStringLiteral("drop table if exists temp.TALPEX_VOLO"));
+    }
+    SortedVolunteers(const SortedVolunteers&) = delete;
+    SortedVolunteers& operator=(const SortedVolunteers&) = delete;
+
+    // Makes the association's volunteers, in surname order, the records of
+    // the export's connection.
+    void readAssociation(const QString& codass)
+    {
+        m_volo.setRecordSource(HistoryQueries::talpexSortedVolunteersOfAssociation, { codass });
+        m_volo.refresh();
+    }
+
+private:
+    void run(const QString& sql)
+    {
+        QSqlQuery query(m_volo.database().handle());
+        if (!query.exec(sql))
+            throw Database::translate(query.lastError(), m_volo.fileName());
+    }
+    DataControl& m_volo;
+};
+
+// Names as the archive's DENOM field compares them: letters A to Z without
+// regard to case, every other character as it is.
+QString asArchiveCompares(const QString& denom)
+{
+    QString folded = denom;
+    for (QChar& c : folded)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    return folded;
+}
+
+// Every history record of the export's associations goes in one pass over
+// the archive (a deletion by name for each of them would look each one up
+// in an index that the import rewrites anyway).
+void removeHistoryOfExport(App& app)
+{
+    Database& stor = app.Data5.database();
+    QSqlQuery query(stor.handle());
+    const auto run = [&](const QString& sql) {
+        if (!query.exec(sql))
+            throw Database::translate(query.lastError(), stor.fileName());
+    };
+    run(QStringLiteral("create temp table TALPEX_DENOM (DENOM TEXT)"));
+    QSqlQuery insert(stor.handle());
+    insert.prepare(QStringLiteral("insert into temp.TALPEX_DENOM values (?)"));
+    app.Data1.setRecordSource(HistoryQueries::talpexAssociationsByName);
+    app.Data1.refresh();
+    for (Recordset& association = app.Data1.recordset(); !association.eof();
+         association.moveNext()) {
+        const QString denom = association.field(QStringLiteral("DENOM"));
+        insert.addBindValue(denom.isNull() ? QString(QLatin1String("")) : denom);
+        if (!insert.exec())
+            throw Database::translate(insert.lastError(), stor.fileName());
+    }
+    run(QStringLiteral(
+        "delete from main.STOR where DENOM in (select DENOM from temp.TALPEX_DENOM)"));
+    run(QStringLiteral("drop table temp.TALPEX_DENOM"));
+}
 
 void importAll(App& app)
 {
@@ -107,24 +200,32 @@ void importAll(App& app)
     countRecords(app.Data1, HistoryQueries::talpexAssociationCount);
     const qint64 volunteers = countRecords(app.Data2, HistoryQueries::talpexVolunteerCount);
     StatusProgress progress(app, QStringLiteral("Agg. storico da TALPEX"), volunteers);
+    SortedVolunteers sorted(app.Data2);
 
     const LargeCache cache(app.Data5.database());
     Transaction import(app.Data5);
+    IndexesSetAside indexes(app.Data5.database(), app.Data5.table());
+    removeHistoryOfExport(app);
     HistoryWriter writer(app.Data5);
+    // Two associations of the export with the same name: the later one's
+    // volunteers replace the earlier one's, as its history would.
+    QSet<QString> namesMet;
     app.Data1.setRecordSource(HistoryQueries::talpexAssociationsByName);
     app.Data1.refresh();
     qint64 done = 0;
     for (Recordset& association = app.Data1.recordset(); !association.eof();
          association.moveNext()) {
-        cancellastorass(app, writer);
-        app.Data2.setRecordSource(HistoryQueries::talpexVolunteersOfAssociation,
-            { association.field(QStringLiteral("CODASS")) });
-        app.Data2.refresh();
+        const QString name = asArchiveCompares(association.field(QStringLiteral("DENOM")));
+        if (namesMet.contains(name))
+            cancellastorass(app, writer);
+        namesMet.insert(name);
+        sorted.readAssociation(association.field(QStringLiteral("CODASS")));
         for (Recordset& volunteer = app.Data2.recordset(); !volunteer.eof(); volunteer.moveNext()) {
             writer.insert(historyRecordOf(association, volunteer));
             progress.step(++done);
         }
     }
+    indexes.restore();
     import.commit();
     app.Data5.setRecordSource(Queries::anyHistoryRecord);
 }
