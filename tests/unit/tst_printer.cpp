@@ -14,6 +14,7 @@ class TestPrinter : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void jobRecordsTextsAndWritesPdf();
     void columnsAreCharacterWidths();
     void longListBreaksPages();
@@ -22,15 +23,22 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<Printer> m_printer;
 };
+
+// A machine with no printer, a fixed-pitch 12 point font.
+void TestPrinter::init()
+{
+    m_printer = std::make_unique<Printer>();
+    m_printer->setForcePdf(true);
+    m_printer->setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    m_printer->setFontName(QStringLiteral("courier new"));
+    m_printer->setFontSize(12);
+}
 
 void TestPrinter::jobRecordsTextsAndWritesPdf()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
+    Printer& printer = *m_printer;
     printer.printLine(QStringLiteral(" ELENCO ASSOCIAZIONI SISMA"));
     printer.printLine(QStringLiteral("     "));
     printer.fillBox(100, 100, 120, 550, Qt::black);
@@ -47,11 +55,7 @@ void TestPrinter::jobRecordsTextsAndWritesPdf()
 
 void TestPrinter::columnsAreCharacterWidths()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
+    Printer& printer = *m_printer;
     const int width = printer.textWidth(QStringLiteral("0"));
     // A fixed-pitch 12 point character is 0.6 em: 144 twips.
     QVERIFY2(qAbs(width - 144) <= 2, qPrintable(QString::number(width)));
@@ -70,11 +74,7 @@ void TestPrinter::columnsAreCharacterWidths()
 
 void TestPrinter::longListBreaksPages()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
+    Printer& printer = *m_printer;
     const int lines = 200;
     for (int i = 0; i < lines; ++i)
         printer.printLine(QStringLiteral("RIGA %1").arg(i));
@@ -90,8 +90,7 @@ void TestPrinter::longListBreaksPages()
 
 void TestPrinter::nothingDrawnIsNoJob()
 {
-    Printer printer;
-    printer.setForcePdf(true);
+    Printer& printer = *m_printer;
     printer.setPdfFolder(m_dir.filePath(QStringLiteral("vuoto")));
     printer.endDoc();
     QCOMPARE(printer.finishedJobs(), 0);
@@ -100,17 +99,13 @@ void TestPrinter::nothingDrawnIsNoJob()
 
 void TestPrinter::landscapeAndZoomMakeRoomForWideLines()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    Printer& printer = *m_printer;
     const int portrait = printer.pageWidth();
     printer.setPageSetup(true);
     const int landscape = printer.pageWidth();
     QVERIFY(landscape > portrait * 13 / 10);
     printer.setPageSetup(true, 0.5);
     QVERIFY(qAbs(printer.pageWidth() - landscape * 2) <= 2);
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
     const QString wide(220, QLatin1Char('X'));
     QVERIFY(printer.textWidth(wide) <= printer.pageWidth());
     printer.printLine(wide);

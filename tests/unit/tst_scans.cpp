@@ -18,13 +18,11 @@ class TestScans : public QObject
 private slots:
     void init();
     void cleanup();
-    void emptyTableAnswersNineAtOnce();
-    void oneRecordAnswersOneThenNine();
+    void nineOnEmptyOneThenNine();
     void everyVolunteerWithStarNoVehicle();
     void lookupIgnoresCaseAndNeverAnswersTwo();
     void deletingAndRestartingVisitsEachOnce();
     void finishedScanLeavesConnectionAlone();
-    void leavingEarlyRestoresPointer();
     void nestedScansOnTwoConnections();
 
 private:
@@ -84,24 +82,24 @@ QStringList TestScans::scanAll(
     return seen;
 }
 
-void TestScans::emptyTableAnswersNineAtOnce()
+void TestScans::nineOnEmptyOneThenNine()
 {
-    m_app->g.esitoass = QStringLiteral("0");
-    leggiass(*m_app);
-    QCOMPARE(m_app->g.esitoass, QStringLiteral("9"));
-    QVERIFY(!BusyPointer::isBusy());
-}
-
-void TestScans::oneRecordAnswersOneThenNine()
-{
-    exec("asso.mdb", "insert into ASSO (CODASS, DENOM) values ('001', 'ALFA')");
     Globals& g = m_app->g;
     g.esitoass = QStringLiteral("0");
     leggiass(*m_app);
-    QCOMPARE(g.esitoass, QStringLiteral("1"));
-    QCOMPARE(m_app->Data3.recordset().field("DENOM"), QStringLiteral("ALFA"));
-    leggiass(*m_app);
     QCOMPARE(g.esitoass, QStringLiteral("9"));
+    QVERIFY(!BusyPointer::isBusy());
+    exec("asso.mdb", "insert into ASSO (CODASS, DENOM) values ('001', 'ALFA')");
+    QCOMPARE(scanAll(leggiass, g.esitoass, m_app->Data3, "DENOM"), QStringList { "ALFA" });
+    // Left after its first record, a scan leaves the pointer normal.
+    exec("stor.mdb",
+        "insert into STOR (CODASS, CODVOL, DENOM, COGN) values ('A', '1', 'ALFA', 'ROSSI'), ('A', "
+        "'2', 'ALFA', 'BIANCHI')");
+    g.esitostor = QStringLiteral("0");
+    leggistor(*m_app);
+    QCOMPARE(g.esitostor, QStringLiteral("1"));
+    QCOMPARE(m_app->Data5.recordset().field("COGN"), QStringLiteral("BIANCHI"));
+    QVERIFY(!BusyPointer::isBusy());
 }
 
 void TestScans::everyVolunteerWithStarNoVehicle()
@@ -165,18 +163,6 @@ void TestScans::finishedScanLeavesConnectionAlone()
     leggivol(*m_app);
     QCOMPARE(g.esitovol, QStringLiteral("9"));
     QCOMPARE(m_app->Data4.recordSource(), QStringLiteral("select * from EMERVOL where CODVOL = ?"));
-}
-
-void TestScans::leavingEarlyRestoresPointer()
-{
-    exec("stor.mdb",
-        "insert into STOR (CODASS, CODVOL, DENOM, COGN) values ('A', '1', 'ALFA', 'ROSSI'), ('A', "
-        "'2', 'ALFA', 'BIANCHI')");
-    m_app->g.esitostor = QStringLiteral("0");
-    leggistor(*m_app);
-    QCOMPARE(m_app->g.esitostor, QStringLiteral("1"));
-    QCOMPARE(m_app->Data5.recordset().field("COGN"), QStringLiteral("BIANCHI"));
-    QVERIFY(!BusyPointer::isBusy());
 }
 
 void TestScans::nestedScansOnTwoConnections()

@@ -71,20 +71,17 @@ void TestVehicleChecks::departureDate_data()
     QTest::addColumn<QString>("datapa");
     QTest::addColumn<QString>("dataar");
     QTest::addColumn<bool>("invalid");
-    QTest::newRow("empty is always valid") << ""
-                                           << "" << false;
-    QTest::newRow("same day") << "25/12/2005"
-                              << "25/12/2005" << false;
-    QTest::newRow("across the year end") << "02/01/2006"
-                                         << "25/12/2005" << false;
-    QTest::newRow("day before") << "24/12/2005"
-                                << "25/12/2005" << true;
-    QTest::newRow("earlier month, later day") << "30/11/2005"
-                                              << "01/12/2005" << true;
-    QTest::newRow("bad format") << "1/1/2006"
-                                << "25/12/2005" << true;
-    QTest::newRow("month 13") << "01/13/2006"
-                              << "25/12/2005" << true;
+    const auto row = [](const char* name, const char* datapa, const char* dataar, bool invalid) {
+        QTest::newRow(name) << QString::fromLatin1(datapa) << QString::fromLatin1(dataar)
+                            << invalid;
+    };
+    row("empty is always valid", "", "", false);
+    row("same day", "25/12/2005", "25/12/2005", false);
+    row("across the year end", "02/01/2006", "25/12/2005", false);
+    row("day before", "24/12/2005", "25/12/2005", true);
+    row("earlier month, later day", "30/11/2005", "01/12/2005", true);
+    row("bad format", "1/1/2006", "25/12/2005", true);
+    row("month 13", "01/13/2006", "25/12/2005", true);
 }
 
 void TestVehicleChecks::departureDate()
