@@ -1,9 +1,9 @@
-// The printing surface: what a job records, text columns, pages that break by
-// themselves, and the PDF a job becomes on a machine with no printer.
+// The printing surface: text columns, pages that break by themselves, and
+// the landscape page of wide lines. (What a job records, its PDF, and that
+// nothing drawn is no job are what every printout scenario, the badge queue
+// scenarios and tst_certificates check.)
 #include "platform/printer.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,10 +15,8 @@ class TestPrinter : public QObject
 
 private slots:
     void init();
-    void jobRecordsTextsAndWritesPdf();
     void columnsAreCharacterWidths();
     void longListBreaksPages();
-    void nothingDrawnIsNoJob();
     void landscapeAndZoomMakeRoomForWideLines();
 
 private:
@@ -34,23 +32,6 @@ void TestPrinter::init()
     m_printer->setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
     m_printer->setFontName(QStringLiteral("courier new"));
     m_printer->setFontSize(12);
-}
-
-void TestPrinter::jobRecordsTextsAndWritesPdf()
-{
-    Printer& printer = *m_printer;
-    printer.printLine(QStringLiteral(" ELENCO ASSOCIAZIONI SISMA"));
-    printer.printLine(QStringLiteral("     "));
-    printer.fillBox(100, 100, 120, 550, Qt::black);
-    printer.endDoc();
-    QCOMPARE(printer.finishedJobs(), 1);
-    QCOMPARE(printer.lastJob().texts(), (QStringList { " ELENCO ASSOCIAZIONI SISMA", "     " }));
-    QCOMPARE(printer.lastJob().pages, 1);
-    const QString pdf = printer.lastJob().pdfFile;
-    QVERIFY(pdf.startsWith(m_dir.filePath(QStringLiteral("stampe"))));
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(5) == "%PDF-");
 }
 
 void TestPrinter::columnsAreCharacterWidths()
@@ -88,15 +69,6 @@ void TestPrinter::longListBreaksPages()
             QVERIFY(op.box.bottom() <= printer.pageHeight());
 }
 
-void TestPrinter::nothingDrawnIsNoJob()
-{
-    Printer& printer = *m_printer;
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("vuoto")));
-    printer.endDoc();
-    QCOMPARE(printer.finishedJobs(), 0);
-    QVERIFY(QDir(m_dir.filePath(QStringLiteral("vuoto"))).entryList(QDir::Files).isEmpty());
-}
-
 void TestPrinter::landscapeAndZoomMakeRoomForWideLines()
 {
     Printer& printer = *m_printer;
@@ -115,7 +87,8 @@ void TestPrinter::landscapeAndZoomMakeRoomForWideLines()
     info.start(QStringLiteral("pdfinfo"), { printer.lastJob().pdfFile });
     QVERIFY(info.waitForFinished(30000));
     const QString text = QString::fromUtf8(info.readAllStandardOutput());
-    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(text);
+    const QRegularExpressionMatch size
+        = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(text);
     QVERIFY2(size.hasMatch(), qPrintable(text));
     QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
 }
