@@ -17,9 +17,6 @@ set formvol.cognome ROSSI
 click formvol.cmdregistra
 expect-no-message
 menu mnfine
-expect-no-file emervol.mdb-wal
-expect-no-file asso.mdb-wal
-expect-no-file stor.mdb-wal
 END
 "$runner" --keep "$work/kept" "$work/exit.scn"
 folder="$work/kept/exit"

@@ -135,8 +135,6 @@ void TestCode39::strangersAreReportedAndDrawnAsSpaces_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("drawn");
     QTest::addColumn<QStringList>("reported");
-    QTest::newRow("lower case") << "a"
-                                << " " << QStringList { "a" };
     QTest::newRow("a space") << "12 3"
                              << "12 3" << QStringList { " " };
     QTest::newRow("outside the table") << "a-$Z1"

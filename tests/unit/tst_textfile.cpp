@@ -37,7 +37,8 @@ void TestTextFile::itemsSplitAtCommasAndLineEnds_data()
     QTest::newRow("quoted then plain") << "\"P, Q\",R\r\n" << QStringList { "P, Q", "R" };
     QTest::newRow("empty between commas") << "1630,,2110\r\n" << QStringList { "1630", "", "2110" };
     QTest::newRow("trailing comma") << "A,\r\nB\r\n" << QStringList { "A", "", "B" };
-    QTest::newRow("apostrophe is plain") << "VISITA AUTORITA'\r\n" << QStringList { "VISITA AUTORITA'" };
+    QTest::newRow("apostrophe is plain") << "VISITA AUTORITA'\r\n"
+                                         << QStringList { "VISITA AUTORITA'" };
     QTest::newRow("empty file") << "" << QStringList {};
 }
 
@@ -54,9 +55,10 @@ void TestTextFile::readsWindows1252AndUtf8()
     const QString old = m_dir.filePath(QStringLiteral("old.txt"));
     QFile file(old);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(TextFile::encodeWindows1252(text) + "\r\n");
+    file.write(TextFile::encodeWindows1252(text + QStringLiteral("\r\n\"PERCHÉ, PERÒ\",ULTIMO")));
     file.close();
     QCOMPARE(TextFile::readFirstLine(old), text);
+    QCOMPARE(TextFile::readItems(old), (QStringList { text, "PERCHÉ, PERÒ", "ULTIMO" }));
 
     const QString fresh = m_dir.filePath(QStringLiteral("new.txt"));
     TextFile::writeLines(fresh, { text });
@@ -64,7 +66,8 @@ void TestTextFile::readsWindows1252AndUtf8()
     // A UTF-8 byte order mark is not part of the first item.
     QFile bom(m_dir.filePath(QStringLiteral("bom.txt")));
     QVERIFY(bom.open(QIODevice::WriteOnly));
-    bom.write("\xEF\xBB\xBF" "CUOCO\r\n");
+    bom.write("\xEF\xBB\xBF"
+              "CUOCO\r\n");
     bom.close();
     QCOMPARE(TextFile::readItems(bom.fileName()), QStringList { "CUOCO" });
 }
@@ -91,7 +94,8 @@ void TestTextFile::rewriteReplacesWholeFile()
     TextFile::writeLines(path, { "0042" });
     QCOMPARE(TextFile::readLines(path), QStringList { "0042" });
     // No temporary file is left beside the counter.
-    QCOMPARE(QDir(m_dir.path()).entryList({ "counter*" }, QDir::Files), QStringList { "counter.txt" });
+    QCOMPARE(
+        QDir(m_dir.path()).entryList({ "counter*" }, QDir::Files), QStringList { "counter.txt" });
     TextFile::truncate(path);
     QCOMPARE(QFileInfo(path).size(), 0);
 }

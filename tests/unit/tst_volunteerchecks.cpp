@@ -1,5 +1,6 @@
 // The date and time checks of the volunteer windows: what an Italian
-// operator types for a real date, and the desk's own time rule.
+// operator types for a real date, and the desk's own time rule. (31/02/2009
+// and 9.30 are refused in the volunteer checks scenario.)
 #include "app/app.h"
 #include "volunteers/volunteerchecks.h"
 
@@ -30,7 +31,6 @@ void TestVolunteerChecks::dates_data()
     QTest::newRow("two-digit year, last century") << "02/05/85" << QDate(1985, 5, 2);
     QTest::newRow("leap day") << "29/02/2024" << QDate(2024, 2, 29);
     QTest::newRow("blanks around") << " 3/4/2024 " << QDate(2024, 4, 3);
-    QTest::newRow("no such day") << "31/02/2009" << QDate();
     QTest::newRow("not a leap year") << "29/02/2023" << QDate();
     QTest::newRow("month 13") << "01/13/2024" << QDate();
     QTest::newRow("year first") << "2009-05-01" << QDate();
@@ -72,7 +72,6 @@ void TestVolunteerChecks::times_data()
     QTest::newRow("colon") << "09:30" << true;
     QTest::newRow("dot") << "09.30" << true;
     QTest::newRow("last minute") << "23:59" << true;
-    QTest::newRow("one-digit hour") << "9.30" << false;
     QTest::newRow("hour 24") << "24:00" << false;
     QTest::newRow("minute 60") << "12:60" << false;
     QTest::newRow("23.60") << "23.60" << false;
@@ -93,11 +92,12 @@ void TestVolunteerChecks::times()
 void TestVolunteerChecks::departureAgainstArrival()
 {
     App app;
-    auto departure = [&](const char* orapa, const char* datapa, const char* dataar, const char* oraar) {
-        ctrlorapavol(app, QString::fromLatin1(orapa), QString::fromLatin1(datapa), QString::fromLatin1(dataar),
-            QString::fromLatin1(oraar));
-        return app.g.esitocontrollo;
-    };
+    auto departure
+        = [&](const char* orapa, const char* datapa, const char* dataar, const char* oraar) {
+              ctrlorapavol(app, QString::fromLatin1(orapa), QString::fromLatin1(datapa),
+                  QString::fromLatin1(dataar), QString::fromLatin1(oraar));
+              return app.g.esitocontrollo;
+          };
     QCOMPARE(departure("", "01/01/2024", "01/01/2024", "10:30"), QStringLiteral("0"));
     QCOMPARE(departure("10:00", "01/01/2024", "01/01/2024", "10:30"), QStringLiteral("1"));
     QCOMPARE(departure("10:30", "01/01/2024", "01/01/2024", "10:30"), QStringLiteral("0"));
