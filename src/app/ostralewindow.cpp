@@ -102,3 +102,12 @@ void OstraleWindow::closeEvent(QCloseEvent* event)
     event->ignore();
     hide();
 }
+
+void OstraleWindow::onNowClicked(QAbstractButton* button, QLineEdit* date, QLineEdit* time)
+{
+    onClicked(button, [this, date, time] {
+        if (date)
+            date->setText(app.clock().dateText());
+        time->setText(app.clock().timeText());
+    });
+}

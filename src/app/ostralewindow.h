@@ -48,6 +48,9 @@ protected:
     {
         wireClicked(button, bind(handler));
     }
+    // A button that writes the clock's date and time into two boxes, or its
+    // time only when `date` is null.
+    void onNowClicked(QAbstractButton* button, QLineEdit* date, QLineEdit* time);
     // A pick from a combo box's drop-down list, by mouse or keyboard. Typing
     // a text that matches an item, or leaving the box, is not a pick.
     template <typename H> void onPicked(QComboBox* combo, H handler)

@@ -18,11 +18,8 @@ FormSto::FormSto(App& app, QWidget* parent)
     ui->setupUi(this);
     onClicked(ui->cmdcerca, &FormSto::cmdcercaClicked);
     onPicked(ui->Combo1, &FormSto::Combo1Clicked);
-    onClicked(ui->cmddataar, [this] {
-        ui->dataar->setText(this->app.clock().dateText());
-        ui->oraar->setText(this->app.clock().timeText());
-    });
-    onClicked(ui->cmdoraar, [this] { ui->oraar->setText(this->app.clock().timeText()); });
+    onNowClicked(ui->cmddataar, ui->dataar, ui->oraar);
+    onNowClicked(ui->cmdoraar, nullptr, ui->oraar);
     onClicked(ui->cmdins, &FormSto::cmdinsClicked);
     onClicked(ui->cmdstampa, [this] { stampalista(this->app, ui->List1); });
     onClicked(ui->cmdesci, &QWidget::hide);

@@ -19,11 +19,8 @@ FormPartenza::FormPartenza(App& app, QWidget* parent)
     , ui(std::make_unique<Ui::formpartenza>())
 {
     ui->setupUi(this);
-    onClicked(ui->cmddata, [this] {
-        ui->datapres->setText(this->app.clock().dateText());
-        ui->orapres->setText(this->app.clock().timeText());
-    });
-    onClicked(ui->cmdora, [this] { ui->orapres->setText(this->app.clock().timeText()); });
+    onNowClicked(ui->cmddata, ui->datapres, ui->orapres);
+    onNowClicked(ui->cmdora, nullptr, ui->orapres);
     onClicked(ui->cmdelabora, &FormPartenza::cmdelaboraClicked);
     onClicked(ui->cmdesci, [this] { hide(); });
 }

@@ -12,11 +12,8 @@ Formpresenti::Formpresenti(App& app, QWidget* parent)
     , ui(std::make_unique<Ui::Formpresenti>())
 {
     ui->setupUi(this);
-    onClicked(ui->cmddata, [this] {
-        ui->datapres->setText(this->app.clock().dateText());
-        ui->orapres->setText(this->app.clock().timeText());
-    });
-    onClicked(ui->cmdora, [this] { ui->orapres->setText(this->app.clock().timeText()); });
+    onNowClicked(ui->cmddata, ui->datapres, ui->orapres);
+    onNowClicked(ui->cmdora, nullptr, ui->orapres);
     onClicked(ui->cmdelabora, &Formpresenti::cmdelaboraClicked);
     onClicked(ui->cmdesci, [this] { hide(); });
     // The list asks for the boxes each time it builds the presence list.

@@ -33,16 +33,10 @@ Formauto::Formauto(App& app, QWidget* parent)
     onPicked(ui->cmbdes, &Formauto::cmbdesClicked);
     onClicked(ui->cmdregistra, &Formauto::cmdregistraClicked);
     onClicked(ui->cmdesci, &QWidget::hide);
-    onClicked(ui->cmddataar, [this] {
-        ui->dataar->setText(this->app.clock().dateText());
-        ui->oraar->setText(this->app.clock().timeText());
-    });
-    onClicked(ui->cmddatapa, [this] {
-        ui->datapa->setText(this->app.clock().dateText());
-        ui->orapa->setText(this->app.clock().timeText());
-    });
-    onClicked(ui->cmdoraar, [this] { ui->oraar->setText(this->app.clock().timeText()); });
-    onClicked(ui->cmdorapa, [this] { ui->orapa->setText(this->app.clock().timeText()); });
+    onNowClicked(ui->cmddataar, ui->dataar, ui->oraar);
+    onNowClicked(ui->cmddatapa, ui->datapa, ui->orapa);
+    onNowClicked(ui->cmdoraar, nullptr, ui->oraar);
+    onNowClicked(ui->cmdorapa, nullptr, ui->orapa);
 }
 
 Formauto::~Formauto() = default;
