@@ -81,28 +81,35 @@ private:
 
 // The import rewrites most of a large archive in one transaction: its
 // pages stay in memory meanwhile instead of being written out and read back
-// again. The usual cache comes back when it ends.
-class LargeCache
+// again. The usual settings come back when it ends.
+class BulkRewriteSettings
 {
 public:
-    explicit LargeCache(Database& database)
+    explicit BulkRewriteSettings(Database& database)
         : m_database(database)
     {
+        QSqlQuery current(m_database.handle());
+        if (current.exec(QStringLiteral("pragma secure_delete")) && current.next())
+            m_secureDelete = current.value(0).toInt();
         setCacheKiB(1048576);
-        run(QStringLiteral("pragma mmap_size=2147483648"));
+        // Pages the import frees (the indexes set aside, the old records)
+        // are not overwritten with zeros one by one: only the parts of pages
+        // it writes anyway are cleared.
+        run(QStringLiteral("pragma secure_delete=FAST"));
     }
-    ~LargeCache()
+    ~BulkRewriteSettings()
     {
         setCacheKiB(32768);
-        run(QStringLiteral("pragma mmap_size=0"));
+        run(QStringLiteral("pragma secure_delete=%1").arg(m_secureDelete));
     }
-    LargeCache(const LargeCache&) = delete;
-    LargeCache& operator=(const LargeCache&) = delete;
+    BulkRewriteSettings(const BulkRewriteSettings&) = delete;
+    BulkRewriteSettings& operator=(const BulkRewriteSettings&) = delete;
 
 private:
     void setCacheKiB(int kib) { run(QStringLiteral("pragma cache_size=-%1").arg(kib)); }
     void run(const QString& sql) { QSqlQuery(m_database.handle()).exec(sql); }
     Database& m_database;
+    int m_secureDelete = 0;
 };
 
 // The export's volunteers copied once, in table order, into a temporary
@@ -202,7 +209,7 @@ void importAll(App& app)
     StatusProgress progress(app, QStringLiteral("Agg. storico da TALPEX"), volunteers);
     SortedVolunteers sorted(app.Data2);
 
-    const LargeCache cache(app.Data5.database());
+    const BulkRewriteSettings settings(app.Data5.database());
     Transaction import(app.Data5);
     IndexesSetAside indexes(app.Data5.database(), app.Data5.table());
     removeHistoryOfExport(app);
