@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <optional>
 
 namespace {
 
@@ -34,8 +35,8 @@ QList<RegisterFile> buildRegisterFiles()
         { split("DENOM"), split("CODASS") }, {} };
     // The volunteers are read in association order by most lists and counts:
     // that index holds every field, so those reads never leave it.
-    files << RegisterFile { QStringLiteral("emervol.mdb"), QStringLiteral("EMERVOL"), volunteerFields,
-        {}, { split("CODVOL") },
+    files << RegisterFile { QStringLiteral("emervol.mdb"), QStringLiteral("EMERVOL"),
+        volunteerFields, {}, { split("CODVOL") },
         { split("DENOM COGNOME NOME CODVOL CAMPO TENDA SPEC DATAAR ORAAR DATAPA ORAPA"),
             split("COGNOME NOME") } };
     files << RegisterFile { QStringLiteral("stor.mdb"), QStringLiteral("STOR"),
@@ -68,7 +69,8 @@ QStringList RegisterFile::createStatements() const
                           .arg(table, key.join(QLatin1Char('_')), key.join(QStringLiteral(", ")));
     for (const QStringList& index : indexes)
         statements << QStringLiteral("create index if not exists %1_BY_%2 on %1 (%3)")
-                          .arg(table, index.join(QLatin1Char('_')), index.join(QStringLiteral(", ")));
+                          .arg(table, index.join(QLatin1Char('_')),
+                              index.join(QStringLiteral(", ")));
     return statements;
 }
 
@@ -92,19 +94,29 @@ const RegisterFile* find(const QString& fileName)
 void createRegister(const QString& path, const RegisterFile& file)
 {
     const QString connection = QStringLiteral("ostrale-create-%1").arg(quintptr(&file));
+    std::optional<DbError> failure;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
-        if (!db.open())
-            throw Database::translate(db.lastError(), path);
-        QSqlQuery query(db);
-        query.exec(QStringLiteral("pragma journal_mode=WAL"));
-        for (const QString& statement : file.createStatements())
-            if (!query.exec(statement))
-                throw Database::translate(query.lastError(), path);
+        if (!db.open()) {
+            failure = Database::translate(db.lastError(), path);
+        } else {
+            QSqlQuery query(db);
+            query.exec(QStringLiteral("pragma journal_mode=WAL"));
+            for (const QString& statement : file.createStatements()) {
+                if (!query.exec(statement)) {
+                    failure = Database::translate(query.lastError(), path);
+                    break;
+                }
+            }
+        }
         db.close();
     }
+    // The connection goes whatever happened, so the next creation can take
+    // its name again.
     QSqlDatabase::removeDatabase(connection);
+    if (failure)
+        throw *failure;
 }
 
 } // namespace Schema
