@@ -1,6 +1,5 @@
-// The date and time checks of the volunteer windows: what an Italian
-// operator types for a real date, and the desk's own time rule. (31/02/2009
-// and 9.30 are refused in the volunteer checks scenario.)
+// The volunteer windows' date and time checks. (31/02/2009 and 9.30 are refused in the
+// volunteer checks scenario.)
 #include "app/app.h"
 #include "volunteers/volunteerchecks.h"
 
