@@ -10,24 +10,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-// A certificate run printing to a PDF, its messages recorded.
-struct Run
-{
-    explicit Run(CertificatePrinter::Kind kind)
-        : certificates(kind, printer, messages)
-    {
-        printer.setForcePdf(true);
-        messages.setRecording(true);
-    }
-    Printer printer;
-    MessageBox messages;
-    CertificatePrinter certificates;
-};
-
-} // namespace
-
 class TestCertificates : public QObject
 {
     Q_OBJECT
@@ -94,11 +76,15 @@ void TestCertificates::volunteerCertificatesOnePageEach()
         { "|VERDI GIUSEPPE|", "|ALFA|", "|02/01/2024|", "|05/01/2024|",
             "|ROSSI MARIO|", "|ALFA|", "|03/01/2024|", "| |",
             "|BIANCHI LUCA|", "|BETA|", "| |", "| |" });
-    Run run(CertificatePrinter::Volunteers);
-    QCOMPARE(run.certificates.run(), 3);
-    QVERIFY(run.messages.shown().isEmpty());
-    QCOMPARE(run.printer.lastJob().pages, 3);
-    const QStringList pages = pdfPages(run.printer.lastJob().pdfFile);
+    Printer printer;
+    printer.setForcePdf(true);
+    MessageBox messages;
+    messages.setRecording(true);
+    CertificatePrinter certificates(CertificatePrinter::Volunteers, printer, messages);
+    QCOMPARE(certificates.run(), 3);
+    QVERIFY(messages.shown().isEmpty());
+    QCOMPARE(printer.lastJob().pages, 3);
+    const QStringList pages = pdfPages(printer.lastJob().pdfFile);
     QCOMPARE(pages.size(), 3);
     for (const QString& page : pages) {
         QVERIFY(page.contains(QStringLiteral("ATTESTATO DI PARTECIPAZIONE")));
@@ -117,9 +103,13 @@ void TestCertificates::volunteerCertificatesOnePageEach()
 void TestCertificates::associationCertificate()
 {
     TextFile::writeLines(QStringLiteral("protciv02.txt"), { "| |", "|PRO \"LOCO\" ÀÈ|", "| |", "| |" });
-    Run run(CertificatePrinter::Associations);
-    QCOMPARE(run.certificates.run(), 1);
-    const QStringList pages = pdfPages(run.printer.lastJob().pdfFile);
+    Printer printer;
+    printer.setForcePdf(true);
+    MessageBox messages;
+    messages.setRecording(true);
+    CertificatePrinter certificates(CertificatePrinter::Associations, printer, messages);
+    QCOMPARE(certificates.run(), 1);
+    const QStringList pages = pdfPages(printer.lastJob().pdfFile);
     QCOMPARE(pages.size(), 1);
     QVERIFY(pages[0].contains(QStringLiteral("PRO \"LOCO\" ÀÈ")));
     QVERIFY(pages[0].contains(QStringLiteral("Il coordinatore del campo")));
@@ -132,11 +122,15 @@ void TestCertificates::missingOrEmptyFilePrintsNothing()
     for (bool create : { false, true }) {
         if (create)
             TextFile::truncate(QStringLiteral("protciv02.txt"));
-        Run run(CertificatePrinter::Volunteers);
-        QCOMPARE(run.certificates.run(), 0);
-        QCOMPARE(run.printer.finishedJobs(), 0);
-        QCOMPARE(run.messages.shown().size(), 1);
-        QVERIFY(run.messages.shown().first().text.contains(QStringLiteral("protciv02.txt")));
+        Printer printer;
+        printer.setForcePdf(true);
+        MessageBox messages;
+        messages.setRecording(true);
+        CertificatePrinter certificates(CertificatePrinter::Volunteers, printer, messages);
+        QCOMPARE(certificates.run(), 0);
+        QCOMPARE(printer.finishedJobs(), 0);
+        QCOMPARE(messages.shown().size(), 1);
+        QVERIFY(messages.shown().first().text.contains(QStringLiteral("protciv02.txt")));
     }
     QVERIFY(!QDir(QStringLiteral("stampe")).exists()
         || QDir(QStringLiteral("stampe")).entryList(QDir::Files).isEmpty());
