@@ -86,6 +86,21 @@ QList<Badge> badgesOf(const Printer::Job& job)
     return badges;
 }
 
+// Registers the volunteers in ALFA and queues a badge for each in "formpass".
+bool queue(BadgeDesk& desk, const QStringList& codes, const QStringList& surnames)
+{
+    for (int i = 0; i < codes.size(); ++i)
+        if (!desk.addVolunteer(codes[i], QStringLiteral("ALFA"), surnames[i]))
+            return false;
+    desk.show(QStringLiteral("formpass"));
+    if (!desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")))
+        return false;
+    for (const QString& surname : surnames)
+        if (!desk.choose(QStringLiteral("cmbvol"), surname + QStringLiteral(" MARIO")))
+            return false;
+    return true;
+}
+
 } // namespace
 
 class TestBadgePrinting : public QObject
@@ -103,14 +118,8 @@ private slots:
 void TestBadgePrinting::fourToASheetFifthStartsANewOne()
 {
     BadgeDesk desk;
-    const QStringList surnames { "ROSSI", "BIANCHI", "VERDI", "NERI", "GIALLI" };
-    for (int i = 0; i < surnames.size(); ++i)
-        QVERIFY(desk.addVolunteer(QStringLiteral("00100%1").arg(i + 1, 2, 10, QLatin1Char('0')),
-            QStringLiteral("ALFA"), surnames[i]));
-    desk.show(QStringLiteral("formpass"));
-    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
-    for (const QString& surname : surnames)
-        QVERIFY(desk.choose(QStringLiteral("cmbvol"), surname + QStringLiteral(" MARIO")));
+    QVERIFY(queue(desk, { "0010001", "0010002", "0010003", "0010004", "0010005" },
+        { "ROSSI", "BIANCHI", "VERDI", "NERI", "GIALLI" }));
     desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpassvol"));
 
     QCOMPARE(desk.jobs.size(), 2);
@@ -125,13 +134,7 @@ void TestBadgePrinting::fourToASheetFifthStartsANewOne()
 void TestBadgePrinting::onePerSheetAlwaysAtTheFirstPosition()
 {
     BadgeDesk desk;
-    for (const char* surname : { "ROSSI", "BIANCHI", "VERDI" })
-        QVERIFY(desk.addVolunteer(QString::fromLatin1(surname).left(3), QStringLiteral("ALFA"),
-            QString::fromLatin1(surname)));
-    desk.show(QStringLiteral("formpass"));
-    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
-    for (const char* surname : { "ROSSI", "BIANCHI", "VERDI" })
-        QVERIFY(desk.choose(QStringLiteral("cmbvol"), QString::fromLatin1(surname) + " MARIO"));
+    QVERIFY(queue(desk, { "ROS", "BIA", "VER" }, { "ROSSI", "BIANCHI", "VERDI" }));
     desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpasssing"));
 
     QCOMPARE(desk.jobs.size(), 3);
@@ -145,8 +148,6 @@ void TestBadgePrinting::onePerSheetAlwaysAtTheFirstPosition()
 void TestBadgePrinting::setUpChangesApplyToTheNextRun()
 {
     BadgeDesk desk;
-    QVERIFY(desk.addVolunteer(
-        QStringLiteral("0010001"), QStringLiteral("ALFA"), QStringLiteral("ROSSI")));
     OstraleWindow* setup = desk.show(QStringLiteral("formsetpass"));
     // Typed text is read as a number: blanks ignored, the leading number
     // taken, no number at all is 0.
@@ -155,17 +156,10 @@ void TestBadgePrinting::setUpChangesApplyToTheNextRun()
     for (int i = 0; i < typed.size(); ++i)
         setup->findChild<QLineEdit*>(boxes[i])->setText(typed[i]);
     desk.click(QStringLiteral("formsetpass"), QStringLiteral("cmdmodifica"));
-
-    desk.show(QStringLiteral("formpass"));
-    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
-    QVERIFY(desk.choose(QStringLiteral("cmbvol"), QStringLiteral("ROSSI MARIO")));
+    QVERIFY(queue(desk, { "0010001" }, { "ROSSI" }));
     desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpasssing"));
     QCOMPARE(desk.jobs.size(), 1);
-    QList<int> values = Defaults;
-    values[0] = 1700;
-    values[1] = 0;
-    values[2] = 2500;
-    values[3] = 3000;
+    const QList<int> values = QList<int> { 1700, 0, 2500, 3000 } + Defaults.mid(4);
     QCOMPARE(badgesOf(desk.jobs[0]), QList<Badge> { expected(*desk.app, values, 1) });
 }
 
@@ -186,8 +180,6 @@ void TestBadgePrinting::setUpFileFallsBackToDefaults()
     QFETCH(QByteArray, content);
     QFETCH(int, firstRow);
     BadgeDesk desk;
-    QVERIFY(desk.addVolunteer(
-        QStringLiteral("0010001"), QStringLiteral("ALFA"), QStringLiteral("ROSSI")));
     QFile file(desk.path(QStringLiteral("setpass.prm")));
     if (content.isEmpty()) {
         QVERIFY(file.remove());
@@ -196,8 +188,7 @@ void TestBadgePrinting::setUpFileFallsBackToDefaults()
         file.write(content);
         file.close();
     }
-    desk.show(QStringLiteral("formpass"));
-    QVERIFY(desk.choose(QStringLiteral("cmbass"), QStringLiteral("ALFA")));
+    QVERIFY(queue(desk, { "0010001" }, { "ROSSI" }));
     desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpassass"));
     QCOMPARE(desk.jobs.size(), 1);
     const QList<Badge> badges = badgesOf(desk.jobs[0]);

@@ -1,6 +1,5 @@
-// Who was in the camp at a given date and time: the edges the presence
-// scenario does not reach (the arrival and departure minutes, the 14.30 tie,
-// the empty arrival date and the camp are checked there, end to end).
+// The presence rule's edges the presence scenario does not reach (the arrival and departure
+// minutes, the 14.30 tie, the empty arrival and the camp are checked there).
 #include "volunteers/presencerule.h"
 
 #include <QtTest>

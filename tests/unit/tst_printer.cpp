@@ -1,7 +1,5 @@
-// The printing surface: text columns, pages that break by themselves, and
-// the landscape page of wide lines. (What a job records, its PDF, and that
-// nothing drawn is no job are what every printout scenario, the badge queue
-// scenarios and tst_certificates check.)
+// The printing surface: text columns, pages that break by themselves, the landscape page of
+// wide lines. (Jobs and their PDFs are checked by every printout scenario.)
 #include "platform/printer.h"
 
 #include <QProcess>
@@ -40,7 +38,6 @@ void TestPrinter::columnsAreCharacterWidths()
     const int width = printer.textWidth(QStringLiteral("0"));
     // A fixed-pitch 12 point character is 0.6 em: 144 twips.
     QVERIFY2(qAbs(width - 144) <= 2, qPrintable(QString::number(width)));
-    QCOMPARE(printer.textWidth(QStringLiteral("ABCDEFGHIJ")), 10 * width);
     printer.printAtColumn(22, QStringLiteral("ROSSI MARIO"));
     printer.setCurrentY(1000);
     printer.setCurrentX(1650);

@@ -1,7 +1,5 @@
-// The data connection over SQLite: case-blind text, walking, editing and
-// adding rows. (Bound values with quotes, the engine's error numbers,
-// duplicate keys and deleting while scanning are checked by the scenarios,
-// as the operator meets them.)
+// The data connection over SQLite: case-blind text, walking, editing and adding rows. (Quotes,
+// error numbers, duplicate keys and deleting while scanning are the scenarios'.)
 #include "platform/datacontrol.h"
 #include "platform/error.h"
 #include "store/schema.h"

@@ -77,6 +77,16 @@ void makeAssociations(const QString& path, int rows, int firstCode = 0)
     db.exec(QStringLiteral("commit"));
 }
 
+// A register whose first table page after the schema is overwritten.
+void makeDamaged(const QString& path)
+{
+    makeAssociations(path, 300);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || !file.seek(4096 + 8)
+        || file.write(QByteArray(3000, 'Z')) != 3000)
+        qFatal("cannot damage %s", qPrintable(path));
+}
+
 QString rowsOf(const QString& path)
 {
     Connection db(path, false);
@@ -160,13 +170,7 @@ void TestRegisterCopy::copyHoldsChangesStillInTheLiveJournal()
     // A damaged register gives no copy: the earlier one stays.
     const QByteArray good = bytesOf(saved);
     const QString damaged = m_dir.filePath(QStringLiteral("emervol.mdb"));
-    makeAssociations(damaged, 300);
-    {
-        QFile file(damaged);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        file.seek(4096 + 8);
-        file.write(QByteArray(3000, '\x5a'));
-    }
+    makeDamaged(damaged);
     QCOMPARE(failureNumber([&] { RegisterCopy::copy(damaged, saved); }), 3049);
     QCOMPARE(bytesOf(saved), good);
 }
@@ -237,12 +241,7 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
             file.write("CODASS;DENOM\r\n001;ALFA\r\n");
         file.close();
     } else if (content == QLatin1String("damaged")) {
-        makeAssociations(chosen, 300);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        // The table's first page after the schema is overwritten.
-        file.seek(4096 + 8);
-        file.write(QByteArray(3000, '\x5a'));
-        file.close();
+        makeDamaged(chosen);
     } else if (content == QLatin1String("volunteers")) {
         Schema::createRegister(chosen, kind("emervol.mdb"));
     } else if (content == QLatin1String("exported")) {

@@ -1,8 +1,5 @@
-// The scan protocol over the program's own connections: "1" on the first
-// record, "2" on the following ones, "9" at the end, and the pointer back to
-// normal however a scan is left. (Deleting while scanning, and a scan nested
-// in another, are what the association delete and the automatic count do:
-// their scenarios check them.)
+// The scan protocol: "1" on the first record, "2" after, "9" at the end, the pointer back to
+// normal. (Deleting while scanning and nested scans are the delete and recount scenarios'.)
 #include "app/app.h"
 #include "app/initialfolder.h"
 #include "platform/busypointer.h"

@@ -1,6 +1,5 @@
-// The specializations file: a large file read whole, and the saved text
-// ended by one more line end, CR LF. (The comma and quote rule and a missing
-// file are checked by the specializations scenario.)
+// The specializations file: a large file read whole, the saved text ended by one more CR LF.
+// (The comma and quote rule and a missing file are the specializations scenario's.)
 #include "app/app.h"
 #include "reports/specializations.h"
 

@@ -29,7 +29,6 @@ void TestTextFile::itemsSplitAtCommasAndLineEnds_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("items");
     QTest::newRow("comma and blank") << "A, B\r\n" << QStringList { "A", "B" };
-    QTest::newRow("quoted keeps comma") << "\"A, B\"\r\n" << QStringList { "A, B" };
     QTest::newRow("leading blanks skipped") << "   X\r\n  Y,Z" << QStringList { "X", "Y", "Z" };
     QTest::newRow("blank lines give nothing") << "A\r\n\r\n\r\nB\r\n" << QStringList { "A", "B" };
     QTest::newRow("no final line end") << "A\r\nB" << QStringList { "A", "B" };

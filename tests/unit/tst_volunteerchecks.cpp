@@ -1,6 +1,5 @@
-// The date and time checks of the volunteer windows: what an Italian
-// operator types for a real date, and the desk's own time rule. (31/02/2009
-// and 9.30 are refused in the volunteer checks scenario.)
+// The volunteer windows' date and time checks. (31/02/2009 and 9.30 are refused in the
+// volunteer checks scenario.)
 #include "app/app.h"
 #include "volunteers/volunteerchecks.h"
 
@@ -36,7 +35,6 @@ void TestVolunteerChecks::dates_data()
     QTest::newRow("year first") << "2009-05-01" << QDate();
     QTest::newRow("mixed separators") << "01/05-2009" << QDate();
     QTest::newRow("three-digit year") << "01/05/209" << QDate();
-    QTest::newRow("words") << "abc" << QDate();
     QTest::newRow("no year") << "01/05" << QDate();
 }
 
@@ -74,7 +72,6 @@ void TestVolunteerChecks::times_data()
     QTest::newRow("last minute") << "23:59" << true;
     QTest::newRow("hour 24") << "24:00" << false;
     QTest::newRow("minute 60") << "12:60" << false;
-    QTest::newRow("23.60") << "23.60" << false;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("comma") << "09,30" << false;
 }
