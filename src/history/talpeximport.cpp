@@ -1,6 +1,7 @@
 #include "talpeximport.h"
 
 #include "app/app.h"
+#include "exportvolunteers.h"
 #include "historywriter.h"
 #include "indexesaside.h"
 #include "platform/busypointer.h"
@@ -48,12 +49,22 @@ qint64 countRecords(DataControl& file, const QString& countSql)
     }
 }
 
-HistoryRecord historyRecordOf(const Recordset& association, const Recordset& volunteer)
+// The association's part of its history records.
+HistoryRecord historyRecordOf(const Recordset& association)
 {
     const auto a = [&](const char* name) { return association.field(QString::fromLatin1(name)); };
-    const auto v = [&](const char* name) { return volunteer.field(QString::fromLatin1(name)); };
-    return { a("CODASS"), v("CODVOL"), a("DENOM"), a("INDIR"), a("CAP"), a("CITTA"), a("PROV"),
-        a("TEL"), a("FAX"), a("MAIL"), v("COGN"), v("NOME"), v("SPEC") };
+    return { a("CODASS"), {}, a("DENOM"), a("INDIR"), a("CAP"), a("CITTA"), a("PROV"), a("TEL"),
+        a("FAX"), a("MAIL"), {}, {}, {} };
+}
+
+ExportVolunteers readVolunteers(App& app, qint64 volunteers)
+{
+    StatusProgress progress(app, QStringLiteral("Lettura dei volontari TALPEX"), volunteers);
+    try {
+        return ExportVolunteers(app.Data2, progress);
+    } catch (const DbError& error) {
+        throw DbError(error.number(), problemWith(error, app.Data2));
+    }
 }
 
 // The export files are opened anew for each import and let go after it: the
@@ -112,66 +123,6 @@ private:
     int m_secureDelete = 0;
 };
 
-// The export's volunteers copied once, in table order, into a temporary
-// table of the export's connection, sorted by the engine by association and
-// surname: each association's volunteers are then neighbours, read from a
-// few pages instead of one scattered page each. Codes are matched as the
-// export's own CODASS field matches them, without regard to case.
-class SortedVolunteers
-{
-public:
-    explicit SortedVolunteers(DataControl& volo)
-        : m_volo(volo)
-    {
-        try {
-            run(QStringLiteral("drop table if exists temp.TALPEX_VOLO"));
-            run(QStringLiteral("create temp table TALPEX_VOLO (CODASS TEXT COLLATE NOCASE, "
-                               "COGN TEXT COLLATE NOCASE, CODVOL TEXT, NOME TEXT, SPEC TEXT)"));
-            run(QStringLiteral("insert into temp.TALPEX_VOLO select CODASS, COGN, CODVOL, NOME, "
-                               "SPEC from main.VOLO not indexed order by CODASS, COGN"));
-            run(QStringLiteral("create index temp.TALPEX_VOLO_BY_CODASS on TALPEX_VOLO (CODASS)"));
-        } catch (const DbError& error) {
-            throw DbError(error.number(), problemWith(error, volo));
-        }
-    }
-    ~SortedVolunteers()
-    {
-        m_volo.endReading();
-        QSqlQuery(m_volo.database().handle())
-            .exec(QStringLiteral("drop table if exists temp.TALPEX_VOLO"));
-    }
-    SortedVolunteers(const SortedVolunteers&) = delete;
-    SortedVolunteers& operator=(const SortedVolunteers&) = delete;
-
-    // Makes the association's volunteers, in surname order, the records of
-    // the export's connection.
-    void readAssociation(const QString& codass)
-    {
-        m_volo.setRecordSource(HistoryQueries::talpexSortedVolunteersOfAssociation, { codass });
-        m_volo.refresh();
-    }
-
-private:
-    void run(const QString& sql)
-    {
-        QSqlQuery query(m_volo.database().handle());
-        if (!query.exec(sql))
-            throw Database::translate(query.lastError(), m_volo.fileName());
-    }
-    DataControl& m_volo;
-};
-
-// Names as the archive's DENOM field compares them: letters A to Z without
-// regard to case, every other character as it is.
-QString asArchiveCompares(const QString& denom)
-{
-    QString folded = denom;
-    for (QChar& c : folded)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return folded;
-}
-
 // Every history record of the export's associations goes in one pass over
 // the archive (a deletion by name for each of them would look each one up
 // in an index that the import rewrites anyway).
@@ -206,9 +157,9 @@ void importAll(App& app)
     const ExportFilesOpen exportFiles(app);
     countRecords(app.Data1, HistoryQueries::talpexAssociationCount);
     const qint64 volunteers = countRecords(app.Data2, HistoryQueries::talpexVolunteerCount);
-    StatusProgress progress(app, QStringLiteral("Agg. storico da TALPEX"), volunteers);
-    SortedVolunteers sorted(app.Data2);
+    const ExportVolunteers exported = readVolunteers(app, volunteers);
 
+    StatusProgress progress(app, QStringLiteral("Agg. storico da TALPEX"), volunteers);
     const BulkRewriteSettings settings(app.Data5.database());
     Transaction import(app.Data5);
     IndexesSetAside indexes(app.Data5.database(), app.Data5.table());
@@ -222,13 +173,17 @@ void importAll(App& app)
     qint64 done = 0;
     for (Recordset& association = app.Data1.recordset(); !association.eof();
          association.moveNext()) {
-        const QString name = asArchiveCompares(association.field(QStringLiteral("DENOM")));
+        const QString name = textFieldKey(association.field(QStringLiteral("DENOM")));
         if (namesMet.contains(name))
             cancellastorass(app, writer);
         namesMet.insert(name);
-        sorted.readAssociation(association.field(QStringLiteral("CODASS")));
-        for (Recordset& volunteer = app.Data2.recordset(); !volunteer.eof(); volunteer.moveNext()) {
-            writer.insert(historyRecordOf(association, volunteer));
+        HistoryRecord record = historyRecordOf(association);
+        for (const ExportVolunteer& volunteer : exported.ofAssociation(record.codass)) {
+            record.codvol = volunteer.codvol;
+            record.cogn = volunteer.cogn;
+            record.nome = volunteer.nome;
+            record.spec = volunteer.spec;
+            writer.insert(record);
             progress.step(++done);
         }
     }

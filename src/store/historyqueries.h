@@ -27,10 +27,10 @@ inline const QString volunteerCount = QStringLiteral("select count(*) as N from 
 // TALPEX: its associations (assoesp.mdb) and its volunteers (voloesp.mdb).
 inline const QString talpexAssociationsByName = QStringLiteral("select * from ASSO order by DENOM");
 inline const QString talpexAssociationCount = QStringLiteral("select count(*) as N from ASSO");
-// The export's volunteers once sorted by association and surname (a
-// temporary table of the export's connection).
-inline const QString talpexSortedVolunteersOfAssociation = QStringLiteral(
-    "select CODVOL, COGN, NOME, SPEC from temp.TALPEX_VOLO where CODASS = ? order by rowid");
+// The export's volunteers in table order, read once and grouped by the
+// program (the fields in the order it takes them).
+inline const QString talpexVolunteers
+    = QStringLiteral("select CODASS, CODVOL, COGN, NOME, SPEC from VOLO");
 inline const QString talpexVolunteerCount = QStringLiteral("select count(*) as N from VOLO");
 
 } // namespace HistoryQueries
