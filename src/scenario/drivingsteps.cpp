@@ -172,10 +172,12 @@ void pickStep(Scenario& scenario, const Step& step)
     OstraleWindow* window = nullptr;
     QAbstractItemView* view = itemView(scenario.control(step.args[0], &window));
     const QString& which = step.args[1];
-    const QModelIndex index = which.startsWith(QLatin1Char('='))
-        ? Controls::rowWithText(view, which.mid(1))
-        : Controls::row(view, Steps::wholeNumber(which) - 1);
+    const bool byText = which.startsWith(QLatin1Char('='));
+    const int number = byText ? 0 : Steps::wholeNumber(which);
+    // The line is looked for in the list as the activation leaves it.
     enter(scenario, step.args[0], &window);
+    const QModelIndex index = byText ? Controls::rowWithText(view, which.mid(1))
+        : Controls::row(view, number - 1);
     Controls::clickRow(view, index);
 }
 
@@ -183,14 +185,16 @@ void tickStep(Scenario& scenario, const Step& step)
 {
     OstraleWindow* window = nullptr;
     QAbstractItemView* view = itemView(scenario.control(step.args[0], &window));
-    const QModelIndex index = Controls::row(view, Steps::wholeNumber(step.args[1]) - 1);
+    const int number = Steps::wholeNumber(step.args[1]);
+    // The line is looked for in the list as the activation leaves it.
+    enter(scenario, step.args[0], &window);
+    const QModelIndex index = Controls::row(view, number - 1);
     // A line shows a check box only once it has a check state.
     if (!index.data(Qt::CheckStateRole).isValid()
         || !(view->model()->flags(index) & Qt::ItemIsUserCheckable))
         throw StepFailure {
             QStringLiteral("expected line %1 with a check box, found none").arg(step.args[1])
         };
-    enter(scenario, step.args[0], &window);
     const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
     view->model()->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
