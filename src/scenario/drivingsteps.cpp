@@ -18,8 +18,8 @@
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
-#include <QTest>
 #include <QMenu>
+#include <QTest>
 
 namespace {
 
@@ -118,7 +118,9 @@ void pressStep(Scenario& scenario, const Step& step)
     };
     const auto key = keys.constFind(step.args[1]);
     if (key == keys.cend())
-        throw StepFailure { QStringLiteral("expected a key Enter, Tab or Escape, found %1").arg(step.args[1]) };
+        throw StepFailure {
+            QStringLiteral("expected a key Enter, Tab or Escape, found %1").arg(step.args[1])
+        };
     OstraleWindow* window = nullptr;
     QWidget* control = enter(scenario, step.args[0], &window);
     // An editable combo takes its keys in its text box.
@@ -176,8 +178,8 @@ void pickStep(Scenario& scenario, const Step& step)
     const int number = byText ? 0 : Steps::wholeNumber(which);
     // The line is looked for in the list as the activation leaves it.
     enter(scenario, step.args[0], &window);
-    const QModelIndex index = byText ? Controls::rowWithText(view, which.mid(1))
-        : Controls::row(view, number - 1);
+    const QModelIndex index
+        = byText ? Controls::rowWithText(view, which.mid(1)) : Controls::row(view, number - 1);
     Controls::clickRow(view, index);
 }
 

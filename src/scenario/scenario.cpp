@@ -8,9 +8,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QDir>
 #include <QWidget>
 
 Scenario::Scenario(const QString& folder, const QString& scriptFolder)
