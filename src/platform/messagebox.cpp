@@ -9,10 +9,15 @@ MessageBox::Answer MessageBox::show(const QString& text, Buttons buttons, const 
     const QString caption = title.isEmpty() ? defaultTitle() : title;
     m_shown << Shown { text, buttons, caption };
     if (m_recording) {
+        // A box with only OK needs no answer: it takes a queued one only
+        // when that answer is OK, so the questions after it get theirs.
+        if (buttons == Ok) {
+            if (!m_answers.isEmpty() && m_answers.first() == AnswerOk)
+                m_answers.removeFirst();
+            return AnswerOk;
+        }
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();
-        if (buttons == Ok)
-            return AnswerOk;
         m_unanswered << text;
         return buttons == YesNo ? AnswerNo : AnswerCancel;
     }

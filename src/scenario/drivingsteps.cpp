@@ -18,8 +18,8 @@
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
-#include <QTest>
 #include <QMenu>
+#include <QTest>
 
 namespace {
 
@@ -118,7 +118,9 @@ void pressStep(Scenario& scenario, const Step& step)
     };
     const auto key = keys.constFind(step.args[1]);
     if (key == keys.cend())
-        throw StepFailure { QStringLiteral("expected a key Enter, Tab or Escape, found %1").arg(step.args[1]) };
+        throw StepFailure {
+            QStringLiteral("expected a key Enter, Tab or Escape, found %1").arg(step.args[1])
+        };
     OstraleWindow* window = nullptr;
     QWidget* control = enter(scenario, step.args[0], &window);
     // An editable combo takes its keys in its text box.
@@ -172,10 +174,12 @@ void pickStep(Scenario& scenario, const Step& step)
     OstraleWindow* window = nullptr;
     QAbstractItemView* view = itemView(scenario.control(step.args[0], &window));
     const QString& which = step.args[1];
-    const QModelIndex index = which.startsWith(QLatin1Char('='))
-        ? Controls::rowWithText(view, which.mid(1))
-        : Controls::row(view, Steps::wholeNumber(which) - 1);
+    const bool byText = which.startsWith(QLatin1Char('='));
+    const int number = byText ? 0 : Steps::wholeNumber(which);
+    // The line is looked for in the list as the activation leaves it.
     enter(scenario, step.args[0], &window);
+    const QModelIndex index
+        = byText ? Controls::rowWithText(view, which.mid(1)) : Controls::row(view, number - 1);
     Controls::clickRow(view, index);
 }
 
@@ -183,14 +187,16 @@ void tickStep(Scenario& scenario, const Step& step)
 {
     OstraleWindow* window = nullptr;
     QAbstractItemView* view = itemView(scenario.control(step.args[0], &window));
-    const QModelIndex index = Controls::row(view, Steps::wholeNumber(step.args[1]) - 1);
+    const int number = Steps::wholeNumber(step.args[1]);
+    // The line is looked for in the list as the activation leaves it.
+    enter(scenario, step.args[0], &window);
+    const QModelIndex index = Controls::row(view, number - 1);
     // A line shows a check box only once it has a check state.
     if (!index.data(Qt::CheckStateRole).isValid()
         || !(view->model()->flags(index) & Qt::ItemIsUserCheckable))
         throw StepFailure {
             QStringLiteral("expected line %1 with a check box, found none").arg(step.args[1])
         };
-    enter(scenario, step.args[0], &window);
     const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
     view->model()->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }

@@ -153,11 +153,12 @@ FileRunner::Result FileRunner::run(const QString& fileName) const
             QStringLiteral("cannot lay down the program folder: %1").arg(errorText(error)) };
     }
 
+    const QString scriptFolder = QFileInfo(fileName).absolutePath();
     const QString previousFolder = QDir::currentPath();
     QDir::setCurrent(folder.path());
     Result result;
     {
-        Scenario scenario(folder.path());
+        Scenario scenario(folder.path(), scriptFolder);
         result = runSteps(scenario, steps, kinds, lastLine);
     }
     resetPointer();

@@ -8,13 +8,14 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QDir>
 #include <QWidget>
 
-Scenario::Scenario(const QString& folder)
+Scenario::Scenario(const QString& folder, const QString& scriptFolder)
     : m_folder(folder)
+    , m_scriptFolder(scriptFolder)
     , m_app(std::make_unique<App>())
 {
     installSubsystems(*m_app);
@@ -32,6 +33,11 @@ Scenario::~Scenario()
 QString Scenario::path(const QString& name) const
 {
     return QDir(m_folder).absoluteFilePath(name);
+}
+
+QString Scenario::scriptPath(const QString& path) const
+{
+    return QDir(m_scriptFolder).absoluteFilePath(path);
 }
 
 void Scenario::settle()

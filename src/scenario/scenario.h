@@ -19,7 +19,8 @@ class QWidget;
 class Scenario
 {
 public:
-    explicit Scenario(const QString& folder);
+    // scriptFolder: the folder of the scenario file, for the paths it names.
+    Scenario(const QString& folder, const QString& scriptFolder);
     ~Scenario();
     Scenario(const Scenario&) = delete;
     Scenario& operator=(const Scenario&) = delete;
@@ -27,6 +28,8 @@ public:
     QString folder() const { return m_folder; }
     // A name of the program folder as an absolute path.
     QString path(const QString& name) const;
+    // A path named by the scenario file, as an absolute path.
+    QString scriptPath(const QString& path) const;
 
     App& app() { return *m_app; }
     bool isStarted() const { return m_started; }
@@ -60,6 +63,7 @@ public:
 
 private:
     QString m_folder;
+    QString m_scriptFolder;
     std::unique_ptr<App> m_app;
     bool m_started = false;
     QHash<OstraleWindow*, QPointer<QWidget>> m_focused;

@@ -51,6 +51,23 @@ void fileCp1252Step(Scenario& scenario, const Step& step)
     writeFile(scenario, step.args[0], TextFile::encodeWindows1252(text));
 }
 
+// A file another program wrote, handed to the desk as it is.
+void copyStep(Scenario& scenario, const Step& step)
+{
+    const QString source = scenario.scriptPath(step.args[0]);
+    QFile file(source);
+    if (!QFileInfo(source).isFile())
+        throw StepFailure {
+            QStringLiteral("expected a file %1 to copy, found none").arg(step.args[0])
+        };
+    if (!file.open(QIODevice::ReadOnly))
+        throw StepFailure { QStringLiteral("cannot read %1: %2").arg(source, file.errorString()) };
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw StepFailure { QStringLiteral("cannot read %1: %2").arg(source, file.errorString()) };
+    writeFile(scenario, step.args[1], bytes);
+}
+
 void sqlStep(Scenario& scenario, const Step& step)
 {
     SqlFiles::execute(scenario.path(step.args[0]), step.args[1]);
@@ -105,6 +122,7 @@ QList<StepKind> setupSteps()
         { "sql", 2, 2, false, sqlStep },
         { "now", 1, 2, false, nowStep },
         { "remove", 1, 1, false, removeStep },
+        { "copy", 2, 2, false, copyStep },
         { "clear", 0, 0, false, clearStep },
     };
 }
