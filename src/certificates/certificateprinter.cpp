@@ -1,5 +1,6 @@
 #include "certificateprinter.h"
 
+#include "fittedline.h"
 #include "platform/error.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
@@ -14,10 +15,22 @@ const QString handOffFile = QStringLiteral("protciv02.txt");
 const QString emergencyFile = QStringLiteral("emergenza.dat");
 const QString fontName = QStringLiteral("Arial");
 
+// The double frame: the outer rule's distance from the edge of the printable
+// area, its thickness, and the distance of the thinner inner rule.
+constexpr int FrameMargin = 400;
+constexpr int FrameRule = 30;
+constexpr int FrameGap = 120;
+// Centred lines keep this far from the inner rule.
+constexpr int TextPadding = 360;
+// A line too wide for the frame shrinks down to this size before it wraps.
+constexpr double ReadableFloor = 12;
+
 } // namespace
 
 CertificatePrinter::CertificatePrinter(Kind kind, Printer& printer, MessageBox& messages)
-    : m_kind(kind), m_printer(printer), m_messages(messages)
+    : m_kind(kind)
+    , m_printer(printer)
+    , m_messages(messages)
 {
 }
 
@@ -29,9 +42,10 @@ int CertificatePrinter::run()
     if (QFileInfo::exists(handOffFile))
         certificates = CertificateFile::parse(TextFile::readLines(handOffFile));
     if (certificates.isEmpty()) {
-        m_messages.show(QStringLiteral("Non ci sono attestati da stampare: il file %1 nella cartella "
-                                       "del programma manca o è vuoto.")
-                            .arg(handOffFile),
+        m_messages.show(
+            QStringLiteral("Non ci sono attestati da stampare: il file %1 nella cartella "
+                           "del programma manca o è vuoto.")
+                .arg(handOffFile),
             MessageBox::Ok, title);
         return 0;
     }
@@ -47,14 +61,22 @@ int CertificatePrinter::run()
     return int(certificates.size());
 }
 
-void CertificatePrinter::centred(const QString& text, int y, double size, bool bold)
+int CertificatePrinter::centred(const QString& text, int y, double size, bool bold)
 {
     m_printer.setFontName(fontName);
-    m_printer.setFontSize(size);
     m_printer.setFontBold(bold);
-    m_printer.setCurrentY(y);
-    m_printer.setCurrentX(std::max(0, (m_printer.pageWidth() - m_printer.textWidth(text)) / 2));
-    m_printer.printInline(text);
+    const int left = FrameMargin + FrameGap + FrameRule / 2 + TextPadding;
+    const int width = m_printer.pageWidth() - 2 * left;
+    const FittedLine fitted
+        = FittedLine::fit(m_printer, text, width, size, std::min(size, ReadableFloor));
+    m_printer.setFontSize(fitted.size);
+    const int step = m_printer.lineHeight();
+    for (qsizetype i = 0; i < fitted.lines.size(); ++i) {
+        m_printer.setCurrentY(y + int(i) * step);
+        m_printer.setCurrentX(left + (width - m_printer.textWidth(fitted.lines[i])) / 2);
+        m_printer.printInline(fitted.lines[i]);
+    }
+    return int(fitted.lines.size() - 1) * step;
 }
 
 QString CertificatePrinter::period(const CertificateData& data) const
@@ -70,11 +92,9 @@ void CertificatePrinter::printPage(const CertificateData& data, const QString& e
 {
     const int width = m_printer.pageWidth();
     const int height = m_printer.pageHeight();
-    const int margin = 400;
-    const int rule = 30;
     // A double frame around the page.
-    for (int inset : { margin, margin + 120 }) {
-        const int w = inset == margin ? rule : rule / 2;
+    for (int inset : { FrameMargin, FrameMargin + FrameGap }) {
+        const int w = inset == FrameMargin ? FrameRule : FrameRule / 2;
         m_printer.fillBox(inset, inset, width - inset, inset + w, Qt::black);
         m_printer.fillBox(inset, height - inset - w, width - inset, height - inset, Qt::black);
         m_printer.fillBox(inset, inset, inset + w, height - inset, Qt::black);
@@ -82,36 +102,29 @@ void CertificatePrinter::printPage(const CertificateData& data, const QString& e
     }
 
     int y = 2200;
-    centred(QStringLiteral("PROTEZIONE CIVILE"), y, 14, true);
-    y += 700;
-    centred(QStringLiteral("ATTESTATO DI PARTECIPAZIONE"), y, 24, true);
-    y += 1500;
+    y += centred(QStringLiteral("PROTEZIONE CIVILE"), y, 14, true) + 700;
+    y += centred(QStringLiteral("ATTESTATO DI PARTECIPAZIONE"), y, 24, true) + 1500;
 
     if (m_kind == Volunteers) {
-        centred(QStringLiteral("Si attesta che il volontario"), y, 14, false);
-        y += 700;
-        centred(data.name, y, 20, true);
-        y += 900;
-        centred(QStringLiteral("dell'associazione"), y, 14, false);
-        y += 600;
-        centred(data.association, y, 16, true);
-        y += 900;
-        centred(QStringLiteral("ha prestato servizio presso il campo di accoglienza"), y, 14, false);
+        y += centred(QStringLiteral("Si attesta che il volontario"), y, 14, false) + 700;
+        y += centred(data.name, y, 20, true) + 900;
+        y += centred(QStringLiteral("dell'associazione"), y, 14, false) + 600;
+        y += centred(data.association, y, 16, true) + 900;
+        const QString served
+            = QStringLiteral("ha prestato servizio presso il campo di accoglienza");
+        y += centred(served, y, 14, false);
     } else {
-        centred(QStringLiteral("Si attesta che l'associazione"), y, 14, false);
-        y += 700;
-        centred(data.association, y, 20, true);
-        y += 900;
-        centred(QStringLiteral("ha partecipato con i propri volontari alle attività"), y, 14, false);
-        y += 500;
-        centred(QStringLiteral("del campo di accoglienza"), y, 14, false);
+        y += centred(QStringLiteral("Si attesta che l'associazione"), y, 14, false) + 700;
+        y += centred(data.association, y, 20, true) + 900;
+        const QString activities
+            = QStringLiteral("ha partecipato con i propri volontari alle attività");
+        y += centred(activities, y, 14, false) + 500;
+        y += centred(QStringLiteral("del campo di accoglienza"), y, 14, false);
     }
     y += 700;
     if (!emergency.trimmed().isEmpty()) {
-        centred(QStringLiteral("in occasione dell'emergenza"), y, 14, false);
-        y += 600;
-        centred(emergency.trimmed(), y, 18, true);
-        y += 900;
+        y += centred(QStringLiteral("in occasione dell'emergenza"), y, 14, false) + 600;
+        y += centred(emergency.trimmed(), y, 18, true) + 900;
     }
     const QString service = period(data);
     if (!service.isEmpty())
@@ -130,5 +143,6 @@ void CertificatePrinter::printPage(const CertificateData& data, const QString& e
     m_printer.setCurrentX(width - 1200 - m_printer.textWidth(coordinator));
     m_printer.setCurrentY(signatureY);
     m_printer.printInline(coordinator);
-    m_printer.fillBox(width - 1200 - 3400, signatureY + 900, width - 1200, signatureY + 915, Qt::black);
+    m_printer.fillBox(
+        width - 1200 - 3400, signatureY + 900, width - 1200, signatureY + 915, Qt::black);
 }

@@ -22,7 +22,9 @@ public:
     void printPage(const CertificateData& data, const QString& emergency);
 
 private:
-    void centred(const QString& text, int y, double size, bool bold);
+    // Prints the text centred in the frame from the given top; returns how
+    // much lower than one line the text ended, once it had to wrap.
+    int centred(const QString& text, int y, double size, bool bold);
     QString period(const CertificateData& data) const;
 
     Kind m_kind;

@@ -1,5 +1,6 @@
 // The certificate programs' work: reading the hand-off file and printing one
-// page per certificate, checked on the PDF's own text (pdftotext).
+// page per certificate, checked on the PDF's own text (pdftotext) and, for
+// the layout, on the recorded printer operations.
 #include "certificates/certificatefile.h"
 #include "certificates/certificateprinter.h"
 #include "platform/messagebox.h"
@@ -20,6 +21,7 @@ private slots:
     void blocksOfFourLines();
     void volunteerCertificatesOnePageEach();
     void associationCertificate();
+    void longNamesFitInsideTheFrame();
     void missingOrEmptyFilePrintsNothing();
     void programReadsTheProgramFolder();
 
@@ -45,11 +47,13 @@ void TestCertificates::cleanup()
 QStringList TestCertificates::pdfPages(const QString& pdf)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
+    pdftotext.start(
+        QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
     if (!pdftotext.waitForFinished(30000))
         return {};
     // pdftotext ends every page with a form feed.
-    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+    QStringList pages
+        = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     for (QString& page : pages)
@@ -59,8 +63,8 @@ QStringList TestCertificates::pdfPages(const QString& pdf)
 
 void TestCertificates::blocksOfFourLines()
 {
-    const auto certificates = CertificateFile::parse({ "|ROSSI MARIO|", "|ALFA|", "|01/01/2024|", "| |",
-        "| |", "|BETA; L'AQUILA|", "| |", "| |", "" });
+    const auto certificates = CertificateFile::parse({ "|ROSSI MARIO|", "|ALFA|", "|01/01/2024|",
+        "| |", "| |", "|BETA; L'AQUILA|", "| |", "| |", "" });
     QCOMPARE(certificates.size(), 2);
     QCOMPARE(certificates[0].name, QStringLiteral("ROSSI MARIO"));
     QCOMPARE(certificates[0].arrival, QStringLiteral("01/01/2024"));
@@ -73,9 +77,8 @@ void TestCertificates::volunteerCertificatesOnePageEach()
 {
     TextFile::writeLines(QStringLiteral("emergenza.dat"), { "SISMA 2024" });
     TextFile::writeLines(QStringLiteral("protciv02.txt"),
-        { "|VERDI GIUSEPPE|", "|ALFA|", "|02/01/2024|", "|05/01/2024|",
-            "|ROSSI MARIO|", "|ALFA|", "|03/01/2024|", "| |",
-            "|BIANCHI LUCA|", "|BETA|", "| |", "| |" });
+        { "|VERDI GIUSEPPE|", "|ALFA|", "|02/01/2024|", "|05/01/2024|", "|ROSSI MARIO|", "|ALFA|",
+            "|03/01/2024|", "| |", "|BIANCHI LUCA|", "|BETA|", "| |", "| |" });
     Printer printer;
     printer.setForcePdf(true);
     MessageBox messages;
@@ -102,7 +105,8 @@ void TestCertificates::volunteerCertificatesOnePageEach()
 
 void TestCertificates::associationCertificate()
 {
-    TextFile::writeLines(QStringLiteral("protciv02.txt"), { "| |", "|PRO \"LOCO\" ÀÈ|", "| |", "| |" });
+    TextFile::writeLines(
+        QStringLiteral("protciv02.txt"), { "| |", "|PRO \"LOCO\" ÀÈ|", "| |", "| |" });
     Printer printer;
     printer.setForcePdf(true);
     MessageBox messages;
@@ -115,6 +119,155 @@ void TestCertificates::associationCertificate()
     QVERIFY(pages[0].contains(QStringLiteral("Il coordinatore del campo")));
     // No emergency file, no emergency line.
     QVERIFY(!pages[0].contains(QStringLiteral("emergenza")));
+}
+
+// The operations of a job, one list per page.
+static QList<QList<Printer::Operation>> pageOperations(const Printer::Job& job)
+{
+    QList<QList<Printer::Operation>> pages(1);
+    for (const Printer::Operation& op : job.operations) {
+        if (op.kind == Printer::Operation::PageBreak)
+            pages.append(QList<Printer::Operation>());
+        else
+            pages.last() << op;
+    }
+    return pages;
+}
+
+// What is wrong with a page's texts against its frame: every line but the
+// two of the signature centred between the inner rules, none below the
+// signature, none over another, none under the readable size.
+static QString layoutFault(const QList<Printer::Operation>& page, int pageWidth)
+{
+    int left = 0;
+    int right = pageWidth;
+    for (const Printer::Operation& op : page) {
+        if (op.kind != Printer::Operation::Box || op.box.height() < 10 * op.box.width())
+            continue;
+        if (op.box.center().x() < pageWidth / 2)
+            left = std::max(left, op.box.x() + op.box.width());
+        else
+            right = std::min(right, op.box.x());
+    }
+    QList<Printer::Operation> texts;
+    int signatureTop = 0;
+    for (const Printer::Operation& op : page) {
+        if (op.kind == Printer::Operation::Text)
+            texts << op;
+        if (op.text == QStringLiteral("Luogo e data"))
+            signatureTop = op.box.y();
+    }
+    if (left == 0 || right == pageWidth || signatureTop == 0)
+        return QStringLiteral("no frame or signature found");
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const Printer::Operation& op = texts[i];
+        const int end = op.box.x() + op.box.width();
+        if (op.box.x() < left || end > right)
+            return QStringLiteral("%1 outside the frame").arg(op.text);
+        if (op.fontSize < 12)
+            return QStringLiteral("%1 printed at %2 points").arg(op.text).arg(op.fontSize);
+        for (qsizetype j = i + 1; j < texts.size(); ++j)
+            if (op.box.intersects(texts[j].box))
+                return QStringLiteral("%1 over %2").arg(op.text, texts[j].text);
+        if (op.box.y() >= signatureTop)
+            continue;
+        if (qAbs((op.box.x() - left) - (right - end)) > 2)
+            return QStringLiteral("%1 not centred").arg(op.text);
+        if (op.box.y() + op.box.height() > signatureTop)
+            return QStringLiteral("%1 reaches the signature").arg(op.text);
+    }
+    return QString();
+}
+
+// Whether the value was printed on consecutive lines, wrapped at blanks or
+// broken inside a word.
+static bool printedWhole(const QStringList& texts, const QString& value)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        for (qsizetype n = 1; i + n <= texts.size(); ++n)
+            for (QLatin1String separator : { QLatin1String(" "), QLatin1String("") })
+                if (texts.mid(i, n).join(separator) == value)
+                    return true;
+    return false;
+}
+
+void TestCertificates::longNamesFitInsideTheFrame()
+{
+    // Names as long as the registers hold: 53 and 60 characters that fit once
+    // the font shrinks, longer ones that wrap at blanks, and a single word too
+    // long for any line. Short names keep their own size.
+    const QString volunteer
+        = QStringLiteral("DE SANCTIS SANSEVERINO PIERFRANCESCO MARIA ALESSANDRO");
+    const QString association
+        = QStringLiteral("ASSOCIAZIONE NAZIONALE VOLONTARI PROTEZIONE CIVILE VALLE NON");
+    const QString wrapped
+        = QStringLiteral("COORDINAMENTO PROVINCIALE DELLE ASSOCIAZIONI DI VOLONTARIATO DI "
+                         "PROTEZIONE CIVILE DELLA PROVINCIA AUTONOMA DI TRENTO E DEI "
+                         "COMUNI DELLA VALLAGARINA");
+    const QString word = QStringLiteral("SOCCORSO").repeated(10);
+    const QString emergency = QStringLiteral(
+        "ALLUVIONE DELLE PROVINCE DI FERRARA RAVENNA FORLI CESENA E BOLOGNA MAGGIO 2023");
+    TextFile::writeLines(QStringLiteral("emergenza.dat"), { emergency });
+    const struct
+    {
+        CertificatePrinter::Kind kind;
+        QStringList file;
+        QList<QStringList> wholeOnEachPage;
+        QStringList oneLine;
+        QList<QPair<QString, double>> ownSize;
+        QString afterAssociation; // as far below its last line on every page
+    } runs[] = {
+        { CertificatePrinter::Volunteers,
+            { "|" + volunteer + "|", "|" + association + "|", "|02/01/2024|", "|05/01/2024|",
+                "|ROSSI MARIO|", "|ALFA|", "| |", "| |" },
+            { { volunteer, association, emergency }, { "ROSSI MARIO", "ALFA", emergency } },
+            { volunteer, association }, { { "ROSSI MARIO", 20 }, { "ALFA", 16 } },
+            "ha prestato servizio presso il campo di accoglienza" },
+        { CertificatePrinter::Associations,
+            { "| |", "|" + association + "|", "| |", "| |", "| |", "|" + wrapped + "|", "| |",
+                "| |", "| |", "|" + word + "|", "| |", "| |", "| |", "|ALFA|", "| |", "| |" },
+            { { association }, { wrapped }, { word }, { "ALFA" } }, { association },
+            { { "ALFA", 20 } }, "ha partecipato con i propri volontari alle attività" },
+    };
+    for (const auto& run : runs) {
+        TextFile::writeLines(QStringLiteral("protciv02.txt"), run.file);
+        Printer printer;
+        printer.setForcePdf(true);
+        MessageBox messages;
+        messages.setRecording(true);
+        CertificatePrinter certificates(run.kind, printer, messages);
+        QCOMPARE(certificates.run(), int(run.wholeOnEachPage.size()));
+        const QList<QList<Printer::Operation>> pages = pageOperations(printer.lastJob());
+        QCOMPARE(pages.size(), run.wholeOnEachPage.size());
+        QSet<int> gaps;
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            const QString fault = layoutFault(pages[p], printer.pageWidth());
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+            QStringList texts;
+            int previousY = 0;
+            for (const Printer::Operation& op : pages[p]) {
+                if (op.kind != Printer::Operation::Text)
+                    continue;
+                if (op.text == run.afterAssociation)
+                    gaps << op.box.y() - previousY;
+                previousY = op.box.y();
+                texts << op.text;
+            }
+            for (const QString& value : run.wholeOnEachPage[p])
+                QVERIFY2(printedWhole(texts, value), qPrintable(value + " in " + texts.join('/')));
+        }
+        QCOMPARE(gaps.size(), 1);
+        // Shrinking comes before wrapping.
+        for (const QString& value : run.oneLine)
+            QVERIFY2(printer.lastJob().texts().contains(value), qPrintable(value));
+        for (const auto& [text, size] : run.ownSize) {
+            int printed = 0;
+            for (const Printer::Operation& op : printer.lastJob().operations)
+                if (op.text == text && ++printed)
+                    QCOMPARE(op.fontSize, size);
+            QVERIFY2(printed > 0, qPrintable(text));
+        }
+    }
 }
 
 void TestCertificates::missingOrEmptyFilePrintsNothing()
@@ -142,7 +295,8 @@ void TestCertificates::programReadsTheProgramFolder()
     // program folder; with no printer installed it leaves a PDF in "stampe".
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../tavresv");
     QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program + " is not built"));
-    TextFile::writeLines(QStringLiteral("protciv02.txt"), { "|NERI ANNA|", "|GAMMA|", "| |", "| |" });
+    TextFile::writeLines(
+        QStringLiteral("protciv02.txt"), { "|NERI ANNA|", "|GAMMA|", "| |", "| |" });
     QProcess tavresv;
     tavresv.setWorkingDirectory(m_dir.path());
     tavresv.start(program, {});
