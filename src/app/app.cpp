@@ -70,6 +70,16 @@ void App::start()
     m_fileDialog.setParentWindow(m_main);
     m_main->load();
     showWindow(m_main);
+    // While the desk is idle the line under the title follows the clock and
+    // what other programs commit: looked at once a second, which costs a look
+    // at the registers' files when nothing changed. A handler waiting on a
+    // message box is not interrupted.
+    auto* ticker = new QTimer(this);
+    connect(ticker, &QTimer::timeout, this, [this] {
+        if (m_handlerDepth == 0 && m_main && !m_ended)
+            m_main->refreshTitleLine();
+    });
+    ticker->start(1000);
 }
 
 OstraleWindow* App::window(const QString& name)

@@ -38,7 +38,7 @@ FormCar::FormCar(App& app, QWidget* parent)
     , ui(std::make_unique<Ui::formcar>())
 {
     ui->setupUi(this);
-    onTextChanged(ui->cmbcod, &FormCar::cmbcodChanged);
+    onTextChanged(ui->cmbcod, [this] { recallCode(Recall::Typed); });
     onPicked(ui->cmbass, &FormCar::cmbassClicked);
     onPicked(ui->cmbcono, &FormCar::cmbconoClicked);
     onClicked(ui->cmddata, &FormCar::cmddataClicked);
@@ -66,6 +66,11 @@ void FormCar::activate()
     const BusyPointer busy;
     fillAssociationsAndVolunteers();
     aggiornaliste();
+    // The lists were refilled and their boxes emptied: a code left in the
+    // window gets its volunteer's name and association back, so a passage
+    // registered next is not stored under empty texts.
+    if (!recallCode(Recall::Activation))
+        showDeparture(QString());
     ui->cmbcod->setFocus();
 }
 
@@ -111,32 +116,49 @@ void FormCar::aggiornaliste()
     ui->uscitif7->setText(QString::number(lists.exits.size()));
 }
 
-void FormCar::cmbcodChanged()
+bool FormCar::recallCode(Recall caller)
 {
     const QString code = ui->cmbcod->currentText();
     // The reader types one character at a time: only a whole code is looked up.
     if (code.isEmpty() || code.size() != codeLengthFor(code.at(0)))
-        return;
+        return false;
     const BusyPointer busy;
     app.g.codvolemer = code.toUpper();
     app.g.esitovol = QStringLiteral("0");
     leggivolcod(app);
     if (app.g.esitovol == QLatin1String("9")) {
         app.Data4.endReading();
+        showDeparture(QString());
+        // A code that is no volunteer's is registered under the texts the
+        // operator typed.
+        if (caller == Recall::Registration)
+            return false;
         // The previous volunteer's name and association must not be stored
         // under this code.
         ui->cmbcono->setEditText(QString());
         ui->cmbass->setEditText(QString());
-        showDeparture(QString());
-        app.say(QStringLiteral("Codice non trovato:") + code);
-        return;
+        if (caller == Recall::Typed)
+            app.say(QStringLiteral("Codice non trovato:") + code);
+        return false;
     }
     const Recordset& volunteer = app.Data4.recordset();
     ui->cmbass->setEditText(volunteer.field(QStringLiteral("DENOM")));
     ui->cmbcono->setEditText(volunteerLine(volunteer, 0));
     showDeparture(volunteer.field(QStringLiteral("DATAPA")));
     app.Data4.endReading();
-    stampNow(true);
+    if (caller == Recall::Typed)
+        stampNow(true);
+    return true;
+}
+
+void FormCar::assignCode(const QString& code)
+{
+    // The same text again changes nothing in the box, so no change event
+    // comes: the recall is asked for here, as a new text would.
+    if (ui->cmbcod->currentText() == code)
+        recallCode(Recall::Typed);
+    else
+        ui->cmbcod->setEditText(code);
 }
 
 void FormCar::showDeparture(const QString& departureDate)
@@ -183,7 +205,7 @@ void FormCar::cmbconoClicked()
     const QString line = ui->cmbcono->currentText();
     if (line.isEmpty())
         return;
-    ui->cmbcod->setEditText(line.left(codeLengthFor(line.at(0))));
+    assignCode(line.left(codeLengthFor(line.at(0))));
     stampNow(true);
 }
 
@@ -215,6 +237,9 @@ void FormCar::registerPassage(Passages::Direction direction)
         app.say(QStringLiteral("Manca codice volontario."));
         return;
     }
+    // The name and association stored are those of the code's volunteer as
+    // the register holds him now, whatever the boxes were left showing.
+    recallCode(Recall::Registration);
     Passages::Passage passage;
     passage.gate = ui->codcar->text();
     passage.code = ui->cmbcod->currentText();
@@ -264,7 +289,7 @@ void FormCar::reloadOpenPassage(bool entry)
     }
     if (!isFound)
         return;
-    ui->cmbcod->setEditText(found.code);
+    assignCode(found.code);
     ui->codcar->setText(found.gate);
     ui->cmbcono->setEditText(found.name);
     ui->cmbass->setEditText(found.association);

@@ -32,8 +32,14 @@ public:
     void aggiornaliste();
 
 private:
+    // Who asks for the code recall: the operator's typing (or a pick) gets
+    // the date and time and the "not found" message; the window's activation
+    // and a registration only read the volunteer again.
+    enum class Recall { Typed, Activation, Registration };
+
     void fillAssociationsAndVolunteers();
-    void cmbcodChanged();
+    bool recallCode(Recall caller);
+    void assignCode(const QString& code);
     void cmbassClicked();
     void cmbconoClicked();
     void cmddataClicked();

@@ -179,7 +179,6 @@ bool StayCounter::sync()
         reloadAll();
         return true;
     }
-    QSqlDatabase program = database.handle();
     if (database.generation() != m_generation) {
         // A new opening of the file (a maintenance replaced it): start again.
         m_generation = database.generation();
@@ -188,12 +187,16 @@ bool StayCounter::sync()
         reader().close();
         watchChanges();
         m_stamp = fileStamp();
+        m_versions = versions();
         reloadAll();
         return true;
     }
     // Nothing committed since the last look, by anyone: nothing to read.
+    // Both are read before the stays, so a commit made meanwhile is seen at
+    // the next look.
     const QList<qint64> stamp = fileStamp();
-    if (stamp == m_stamp)
+    const Versions seen = versions();
+    if (stamp == m_stamp && seen == m_versions)
         return false;
     m_stamp = stamp;
     QSqlQuery& changed = m_changedRows;
@@ -202,15 +205,12 @@ bool StayCounter::sync()
     while (changed.next())
         rows << changed.value(0).toLongLong();
     changed.finish();
-    if (rows.isEmpty()) {
-        // The file changed, but not through the program: another program
-        // wrote it.
-        reloadAll();
-        return true;
-    }
+    // Another connection committed, or the file changed with no row changed
+    // through the program (another program replaced it): any row may differ.
     // A change of most of the register (a departure of everybody) is read
     // faster in one pass than row by row.
-    if (rows.size() > qMax<qsizetype>(1000, m_stays.size() / 20)) {
+    if (seen.others != m_versions.others || rows.isEmpty()
+        || rows.size() > qMax<qsizetype>(1000, m_stays.size() / 20)) {
         reloadAll();
     } else {
         for (qint64 row : rows)
@@ -218,7 +218,23 @@ bool StayCounter::sync()
     }
     run(m_forgetChangedRows, database.fileName());
     m_forgetChangedRows.finish();
+    // Forgetting the rows is a change of the program's own; what others
+    // committed stays as it was read above.
+    m_versions = { seen.others, versions().own };
     return true;
+}
+
+StayCounter::Versions StayCounter::versions()
+{
+    QSqlQuery& query = m_versionsQuery;
+    run(query, m_connection.fileName());
+    Versions seen;
+    if (query.next())
+        seen = { query.value(0).toLongLong(), query.value(1).toLongLong() };
+    // Ends the statement's reading at once: an open reading would keep the
+    // connection on the file as it was.
+    query.finish();
+    return seen;
 }
 
 void StayCounter::watchChanges()
@@ -239,6 +255,9 @@ void StayCounter::watchChanges()
     m_changedRows.prepare(ReportQueries::changedRows);
     m_forgetChangedRows = QSqlQuery(db);
     m_forgetChangedRows.prepare(ReportQueries::forgetChangedRows);
+    m_versionsQuery = QSqlQuery(db);
+    m_versionsQuery.setForwardOnly(true);
+    m_versionsQuery.prepare(ReportQueries::connectionVersions);
 }
 
 void StayCounter::reloadAll()

@@ -13,10 +13,11 @@ class DataControl;
 // How many records of one register (volunteers or vehicles) are in the camp
 // at a moment, by the presence rule, without reading the register each
 // time. The stays are read once; afterwards only the rows changed through
-// the program's connection are read again, and the whole register only when
-// another program changed the file or the file was opened anew. The stays
-// are read through a read-only connection of the counter's own, so an open
-// reading of the program's connection never hides what was committed.
+// the program's connection are read again, and the whole register when any
+// other connection (another program, another desk) committed to the file,
+// or the file was opened anew. The stays are read through a connection of
+// the counter's own, so an open reading of the program's connection never
+// hides what was committed.
 class StayCounter
 {
 public:
@@ -60,12 +61,24 @@ private:
     void watchChanges();
     QSqlDatabase reader();
     QList<qint64> fileStamp() const;
+    // The data version of the program's connection (it moves only when
+    // another connection commits) and the count of rows that connection
+    // changed itself since it was opened.
+    struct Versions
+    {
+        qint64 others = -1;
+        qint64 own = -1;
+        bool operator==(const Versions& o) const { return others == o.others && own == o.own; }
+    };
+    Versions versions();
 
     DataControl& m_connection;
     Queries m_queries;
     QHash<qint64, Stay> m_stays;
     int m_generation = -1;
     QList<qint64> m_stamp;
+    Versions m_versions;
+    QSqlQuery m_versionsQuery;
     QSqlQuery m_changedRows;
     QSqlQuery m_forgetChangedRows;
     QSqlQuery m_row; // one stay by its row, on the program's connection

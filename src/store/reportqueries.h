@@ -27,6 +27,10 @@ inline const QString changedRowsTable = QStringLiteral(
     "create temp table if not exists ostrale_changed_rows (id integer primary key)");
 inline const QString changedRows = QStringLiteral("select id from temp.ostrale_changed_rows");
 inline const QString forgetChangedRows = QStringLiteral("delete from temp.ostrale_changed_rows");
+// The connection's data version, which moves only when another connection
+// commits to the file, and the rows changed through the connection itself.
+inline const QString connectionVersions
+    = QStringLiteral("select data_version, total_changes() from pragma_data_version");
 // %1 is the register's table, one of the program's own fixed names.
 inline const QString noteInsertedRows = QStringLiteral(
     "create temp trigger if not exists ostrale_inserted_%1 after insert on main.%1 begin "

@@ -1,7 +1,11 @@
 // The headcount's stays, read as intervals, must decide exactly as the
-// presence rule does, for plain and odd texts alike.
+// presence rule does, for plain and odd texts alike; the line under the main
+// window's title follows the clock on an idle desk.
+#include "app/mainwindow.h"
+#include "badgedesk.h"
 #include "reports/staycounter.h"
 
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -12,6 +16,7 @@ class TestStayCounter : public QObject
 private slots:
     void intervalsAgreeWithTheRule();
     void oddTextsAreLeftToTheRule();
+    void lineFollowsTheClockWhenIdle();
 };
 
 namespace {
@@ -64,5 +69,22 @@ void TestStayCounter::oddTextsAreLeftToTheRule()
     QCOMPARE(StayCounter::momentOf("1/5/2009", "14:30"), Q_INT64_C(-1));
 }
 
-QTEST_APPLESS_MAIN(TestStayCounter)
+void TestStayCounter::lineFollowsTheClockWhenIdle()
+{
+    BadgeDesk desk;
+    desk.app->clock().fix(QDateTime(QDate(2024, 5, 3), QTime(10, 0)));
+    QVERIFY(desk.exec(QStringLiteral("emervol.mdb"),
+        QStringLiteral("insert into EMERVOL (CODVOL, DATAAR, ORAAR, DATAPA, ORAPA) values "
+                       "('0010001', '03/05/2024', '08:00', '03/05/2024', '10:01'), "
+                       "('0010002', '03/05/2024', '08:00', '', '')")));
+    const auto* line = desk.app->mainWindow()->findChild<QLabel*>(QStringLiteral("lblpresenti"));
+    QVERIFY(line);
+    QTRY_COMPARE(line->text(), QStringLiteral("Presenti ora: 2 volontari, 0 automezzi"));
+    // No operation: only the clock moves past the first one's departure.
+    desk.app->clock().fix(QDateTime(QDate(2024, 5, 3), QTime(10, 2)));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        line->text(), QStringLiteral("Presenti ora: 1 volontari, 0 automezzi"), 3000);
+}
+
+QTEST_MAIN(TestStayCounter)
 #include "tst_staycounter.moc"
