@@ -20,12 +20,11 @@ namespace {
 const QString notFound = QStringLiteral("Associazione non trovata.");
 const QString refused = QStringLiteral("Rinuncio ad eliminare l'associazione");
 
-// What the operator may type as a number of volunteers: digits, with an
-// optional sign and decimal part.
-bool isNumeric(const QString& text)
+// What the operator may type as a number of volunteers: a whole number,
+// digits only (blanks around allowed); no sign, no decimal part.
+bool isWholeNumber(const QString& text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[-+]?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
+    static const QRegularExpression number(QStringLiteral("^\\s*[0-9]+\\s*$"));
     return number.match(text).hasMatch();
 }
 
@@ -167,7 +166,7 @@ void Formass::cmdassregistraClicked()
     ui->assprov->setText(ui->assprov->text().toUpper());
     if (ui->cmbassdenom->currentText().isEmpty())
         return;
-    if (!isNumeric(ui->assnumvol->text())) {
+    if (!isWholeNumber(ui->assnumvol->text())) {
         app.say(QStringLiteral("Numero volontari dell'associazione errato."));
         return;
     }
