@@ -1,9 +1,7 @@
 #include "formass.h"
 
 #include "app/app.h"
-#include "app/listlines.h"
 #include "filtraass.h"
-#include "formlist.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
@@ -12,7 +10,6 @@
 #include "store/scans.h"
 #include "ui_formass.h"
 
-#include <QListWidget>
 #include <QRegularExpression>
 
 namespace {
@@ -113,8 +110,8 @@ void Formass::showAssociation(bool withCode)
 void Formass::loadClickedAssociation()
 {
     const BusyPointer busy;
-    const QListWidgetItem* clicked = app.window<FormList>()->List1()->currentItem();
-    app.g.denomass = ListLines::leadingField(clicked ? clicked->text() : QString(), 50);
+    // The name the association list took from the clicked line.
+    app.g.denomass = app.g.assscelta;
     trovaass(app);
     if (app.g.esitoass == QLatin1String("9")) {
         app.say(notFound);
