@@ -138,11 +138,16 @@ void Formass::cmbassdenomClicked()
 
 void Formass::cmbassdenomLeft()
 {
-    // Upper case, and no double quotes: the name is also a key in the files
-    // that other desks read.
-    QString text = ui->cmbassdenom->currentText().toUpper();
+    // A name of the list is a registered one, looked up as it is stored (a
+    // name written by another program may hold double quotes).
+    const QString current = ui->cmbassdenom->currentText();
+    if (ui->cmbassdenom->findText(current, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0)
+        return;
+    // A typed name: upper case, and no double quotes, as the desk stores
+    // names it is given.
+    QString text = current.toUpper();
     text.replace(QLatin1Char('"'), QLatin1Char('\''));
-    if (text != ui->cmbassdenom->currentText())
+    if (text != current)
         ui->cmbassdenom->setEditText(text);
 }
 
