@@ -1,9 +1,7 @@
 #include "formass.h"
 
 #include "app/app.h"
-#include "app/listlines.h"
 #include "filtraass.h"
-#include "formlist.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
@@ -12,7 +10,6 @@
 #include "store/scans.h"
 #include "ui_formass.h"
 
-#include <QListWidget>
 #include <QRegularExpression>
 
 namespace {
@@ -20,12 +17,11 @@ namespace {
 const QString notFound = QStringLiteral("Associazione non trovata.");
 const QString refused = QStringLiteral("Rinuncio ad eliminare l'associazione");
 
-// What the operator may type as a number of volunteers: digits, with an
-// optional sign and decimal part.
-bool isNumeric(const QString& text)
+// What the operator may type as a number of volunteers: a whole number,
+// digits only (blanks around allowed); no sign, no decimal part.
+bool isWholeNumber(const QString& text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[-+]?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
+    static const QRegularExpression number(QStringLiteral("^\\s*[0-9]+\\s*$"));
     return number.match(text).hasMatch();
 }
 
@@ -114,8 +110,8 @@ void Formass::showAssociation(bool withCode)
 void Formass::loadClickedAssociation()
 {
     const BusyPointer busy;
-    const QListWidgetItem* clicked = app.window<FormList>()->List1()->currentItem();
-    app.g.denomass = ListLines::leadingField(clicked ? clicked->text() : QString(), 50);
+    // The name the association list took from the clicked line.
+    app.g.denomass = app.g.assscelta;
     trovaass(app);
     if (app.g.esitoass == QLatin1String("9")) {
         app.say(notFound);
@@ -142,11 +138,16 @@ void Formass::cmbassdenomClicked()
 
 void Formass::cmbassdenomLeft()
 {
-    // Upper case, and no double quotes: the name is also a key in the files
-    // that other desks read.
-    QString text = ui->cmbassdenom->currentText().toUpper();
+    // A name of the list is a registered one, looked up as it is stored (a
+    // name written by another program may hold double quotes).
+    const QString current = ui->cmbassdenom->currentText();
+    if (ui->cmbassdenom->findText(current, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0)
+        return;
+    // A typed name: upper case, and no double quotes, as the desk stores
+    // names it is given.
+    QString text = current.toUpper();
     text.replace(QLatin1Char('"'), QLatin1Char('\''));
-    if (text != ui->cmbassdenom->currentText())
+    if (text != current)
         ui->cmbassdenom->setEditText(text);
 }
 
@@ -167,7 +168,7 @@ void Formass::cmdassregistraClicked()
     ui->assprov->setText(ui->assprov->text().toUpper());
     if (ui->cmbassdenom->currentText().isEmpty())
         return;
-    if (!isNumeric(ui->assnumvol->text())) {
+    if (!isWholeNumber(ui->assnumvol->text())) {
         app.say(QStringLiteral("Numero volontari dell'associazione errato."));
         return;
     }

@@ -66,6 +66,7 @@ void FormList::buildList(bool filtered)
             total += numvol.toLongLong();
             lines << (withCounts ? g.rigastampa : denom);
         });
+    m_withCounts = withCounts;
     if (withCounts) {
         g.contarighe = QString::number(total);
         g.rigastampa = ListLines::total(g.contarighe);
@@ -81,8 +82,9 @@ void FormList::List1Clicked()
         return;
     Globals& g = app.g;
     const QString mode = g.modolistass;
-    g.assscelta = mode == QLatin1String("IA") ? ListLines::leadingField(clicked->text(), 50)
-                                              : clicked->text();
+    // Only a line with a count after its first 50 characters is cut: the
+    // other lines hold the whole name.
+    g.assscelta = m_withCounts ? ListLines::leadingField(clicked->text(), 50) : clicked->text();
     if (mode == QLatin1String("AL") || mode == QLatin1String("IA")) {
         g.modoass = QStringLiteral("L");
         auto* form = app.window<Formass>();

@@ -34,4 +34,7 @@ private:
     void cmdstampaClicked();
 
     std::unique_ptr<Ui::formlist> ui;
+    // Whether the lines shown carry the number of volunteers (the full list
+    // in mode "IA").
+    bool m_withCounts = false;
 };

@@ -53,8 +53,7 @@ QString volunteerNumber(App& app)
     const QString counter = Counters::read(app.g.fileprossvol, Counters::VolunteerDigits);
     if (!Counters::isNumber(counter))
         return QString();
-    return QStringLiteral("%1").arg(
-        counter.trimmed().toLongLong(), Counters::VolunteerDigits, 10, QLatin1Char('0'));
+    return Counters::padded(counter, Counters::VolunteerDigits);
 }
 
 } // namespace

@@ -21,13 +21,42 @@ QString read(const QString& path, int digits)
 
 bool isNumber(const QString& text)
 {
-    static const QRegularExpression digitsOnly(QStringLiteral("^\\s*\\d+\\s*$"));
+    static const QRegularExpression digitsOnly(QStringLiteral("^\\s*[0-9]+\\s*$"));
     return digitsOnly.match(text).hasMatch();
 }
 
+namespace {
+
+// The digits of a number without its leading zeros ("0" for zero).
+QString significant(const QString& code)
+{
+    const QString digits = code.trimmed();
+    qsizetype first = 0;
+    while (first < digits.size() - 1 && digits[first] == QLatin1Char('0'))
+        ++first;
+    return digits.mid(first);
+}
+
+} // namespace
+
 QString next(const QString& code, int digits)
 {
-    return QStringLiteral("%1").arg(code.trimmed().toLongLong() + 1, digits, 10, QLatin1Char('0'));
+    // Counted on as text, digit by digit: a counter file may hold more digits
+    // than any machine number, and a wrap-round would hand out a code again.
+    QString number = significant(code);
+    qsizetype at = number.size() - 1;
+    while (at >= 0 && number[at] == QLatin1Char('9'))
+        number[at--] = QLatin1Char('0');
+    if (at >= 0)
+        number[at] = QChar(number[at].unicode() + 1);
+    else
+        number.prepend(QLatin1Char('1'));
+    return padded(number, digits);
+}
+
+QString padded(const QString& code, int digits)
+{
+    return significant(code).rightJustified(digits, QLatin1Char('0'));
 }
 
 void write(const QString& path, const QString& value)

@@ -12,11 +12,15 @@ constexpr int VolunteerDigits = 4;
 // The counter's line. A missing or empty file counts as all zeros and is
 // created with them.
 QString read(const QString& path, int digits);
-// Whether a code can be counted on from: digits only (blanks around allowed).
+// Whether a code can be counted on from: ASCII digits only, blanks around
+// allowed, as many as the line holds.
 bool isNumber(const QString& text);
-// The number after `code`, with at least `digits` digits ("041" -> "042",
-// "999" -> "1000").
+// The number after `code`, with at least `digits` digits and never fewer than
+// it needs ("041" -> "042", "999" -> "1000"). `code` must pass isNumber().
 QString next(const QString& code, int digits);
+// The number `code` holds, with at least `digits` digits ("42" -> "0042",
+// "000042" -> "0042"). `code` must pass isNumber().
+QString padded(const QString& code, int digits);
 // Rewrites the counter with one line (atomically).
 void write(const QString& path, const QString& value);
 

@@ -34,8 +34,7 @@ QString readVolunteerCounter(App& app)
     const QString counter = Counters::read(app.g.fileprossvol, Counters::VolunteerDigits);
     if (!Counters::isNumber(counter))
         return counter;
-    return QStringLiteral("%1").arg(
-        counter.trimmed().toLongLong(), Counters::VolunteerDigits, 10, QLatin1Char('0'));
+    return Counters::padded(counter, Counters::VolunteerDigits);
 }
 
 } // namespace
