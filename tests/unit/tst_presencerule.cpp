@@ -1,5 +1,5 @@
-// The presence rule's edges, one row each (the 14.30 tie and the empty arrival date are
-// checked by the presence scenario, on the list they build).
+// The presence rule's edges, one row each (the 14.30 tie is checked by the presence scenario,
+// on the list it builds).
 #include "volunteers/presencerule.h"
 
 #include <QtTest>
@@ -25,6 +25,8 @@ void TestPresenceRule::presence_data()
     QTest::newRow("the day before")
         << staying << PresenceQuery { "09/05/2009", "23.59", "" } << false;
     QTest::newRow("a year later") << staying << PresenceQuery { "10/05/2010", "00.00", "" } << true;
+    QTest::newRow("the arrival minute")
+        << staying << PresenceQuery { "10/05/2009", "09.00", "" } << true;
     QTest::newRow("a minute before the arrival")
         << staying << PresenceQuery { "10/05/2009", "08.59", "" } << false;
     QTest::newRow("the camp as typed")
@@ -55,6 +57,8 @@ void TestPresenceRule::presence_data()
         << noTime << PresenceQuery { "12/05/2009", "24.00", "" } << true;
     QTest::newRow("departure day, no time, 24.30")
         << noTime << PresenceQuery { "12/05/2009", "24.30", "" } << false;
+    QTest::newRow("empty arrival date") << PresenceRecord { "CAMPO 1", "", "", "", "" }
+                                        << PresenceQuery { "10/05/2009", "09.00", "" } << true;
     QTest::newRow("empty arrival time") << PresenceRecord { "", "10/05/2009", "", "", "" }
                                         << PresenceQuery { "10/05/2009", "00.00", "" } << true;
 }
