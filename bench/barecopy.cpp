@@ -1,9 +1,13 @@
 #include "barecopy.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +37,17 @@ private:
     sqlite3* m_db = nullptr;
 };
 
+// fsync of a file or a folder, as a copy that must outlive a power cut needs.
+void syncToDisk(const QString& path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        throw std::runtime_error(("fsync of " + path).toStdString());
+}
+
 } // namespace
 
 namespace BareCopy {
@@ -58,10 +73,13 @@ void vacuum(const QString& path)
         file.fail(path);
 }
 
-void plainCopy(const QStringList& files, const QString& folder)
+void durableCopy(const QStringList& files, const QString& folder)
 {
     if (QProcess::execute(QStringLiteral("cp"), QStringList(files) << folder) != 0)
         throw std::runtime_error(("cp into " + folder).toStdString());
+    for (const QString& file : files)
+        syncToDisk(QDir(folder).filePath(QFileInfo(file).fileName()), O_RDONLY);
+    syncToDisk(folder, O_RDONLY | O_DIRECTORY);
 }
 
 qint64 rows(const QString& path, const QString& table)

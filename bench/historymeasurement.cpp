@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "bareconnection.h"
+#include "bareimport.h"
 #include "bulkwriter.h"
 #include "checks.h"
 #include "history/multipleentry.h"
@@ -274,16 +275,22 @@ QList<ReportRow> measure(Session& n, Session& tenN)
     seedTalpex(n);
     seedTalpex(tenN);
     QList<double> import[2];
+    QList<double> bareImport[2];
     for (int run = 0; run < importRuns; ++run)
-        for (int side = 0; side < 2; ++side)
+        for (int side = 0; side < 2; ++side) {
             import[side] << measureImport(*sessions[side]);
+            qint64 loaded = 0;
+            bareImport[side] << BareImport::measure(sessions[side]->folder(), loaded);
+            check(loaded == sessions[side]->sizes().historyRecords, *sessions[side],
+                QStringLiteral("bare registry import: %1 records loaded").arg(loaded));
+        }
     return {
         { QStringLiteral("multiple entry"), Timing::median(entry[0]), Timing::median(entry[1]), 0,
             0, 2, true, 0 },
         { QStringLiteral("history update"), updateN.ours, updateTenN.ours, updateN.bare,
             updateTenN.bare, 12, false, 3 },
         { QStringLiteral("registry import"), Timing::median(import[0]), Timing::median(import[1]),
-            0, 0, 12, false, 0 },
+            Timing::median(bareImport[0]), Timing::median(bareImport[1]), 13, false, 2 },
     };
 }
 

@@ -109,7 +109,7 @@ void measureBackup(const QList<Session*>& sessions, const RunPlan& plan)
                 *session, QStringLiteral("bare backup: the volunteers are not all there"));
 
             const QString plain = folderFor(*session, "cp");
-            const double copyMs = Timing::milliseconds([&] { BareCopy::plainCopy(live, plain); });
+            const double copyMs = Timing::milliseconds([&] { BareCopy::durableCopy(live, plain); });
             if (run >= 0) {
                 ours[session] << ms;
                 bare[session] << bareMs;
@@ -146,7 +146,8 @@ void measureCompaction(const QList<Session*>& sessions, const RunPlan& plan)
                 QStringLiteral("bare compaction: the registers changed"));
 
             const QString plain = folderFor(*session, "cp");
-            const double copyMs = Timing::milliseconds([&] { BareCopy::plainCopy(files, plain); });
+            const double copyMs
+                = Timing::milliseconds([&] { BareCopy::durableCopy(files, plain); });
             if (run >= 0) {
                 ours[session] << ms;
                 bare[session] << bareMs;

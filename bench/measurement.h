@@ -43,10 +43,10 @@ struct Figures
     double badgeReadBare = 0;
     double backup = 0; // "Salva" of the four registers
     double backupBare = 0; // the engine's online backup of the same files
-    double backupCopy = 0; // cp of the same files
+    double backupCopy = 0; // cp of the same files, synced
     double compaction = 0; // "Compatta Data Base"
     double compactionBare = 0; // VACUUM of the same files in place
-    double compactionCopy = 0; // cp of the same files
+    double compactionCopy = 0; // cp of the same files, synced
     double presence = 0; // "Volontari presenti"
     double presenceBare = 0; // the ordered volunteer scan, floor of both lists
     double search = 0; // the specialist search

@@ -60,7 +60,8 @@ QList<ReportRow> rows(const Figures& n, const Figures& tenN)
         { QStringLiteral("badge read (formvol codbar)"), n.badgeRead, tenN.badgeRead,
             n.badgeReadBare, tenN.badgeReadBare, 2, true, 3 },
         // The archive copies are weighed twice: against the engine's own
-        // operation on the same files, and against a plain cp of their bytes.
+        // operation on the same files, and against a cp of their bytes synced to
+        // disk, as a copy that survives a power cut must be.
         { QStringLiteral("backup (mnsalva)"), n.backup, tenN.backup, n.backupBare, tenN.backupBare,
             12, false, 3 },
         { QStringLiteral("backup against cp"), n.backup, tenN.backup, n.backupCopy, tenN.backupCopy,

@@ -43,19 +43,21 @@ QString errnoText()
         57, QStringLiteral("Errore di I/O del dispositivo su '%1': %2").arg(path, errnoText()));
 }
 
-// Forces what was written to a file or a folder onto the disk.
-void syncToDisk(const QString& path, bool folder)
+// Forces what was written to a file or a folder onto the disk; a failure
+// names `reportedAs`.
+void syncToDisk(const QString& path, const QString& reportedAs)
 {
     const QByteArray name = QFile::encodeName(path);
+    const bool folder = QFileInfo(path).isDir();
     const int fd = ::open(name.constData(), folder ? O_RDONLY | O_DIRECTORY : O_RDWR);
     if (fd < 0)
-        failWrite(path);
+        failWrite(reportedAs);
     const int rc = ::fsync(fd);
     const int code = errno;
     ::close(fd);
     errno = code;
     if (rc != 0)
-        failWrite(path);
+        failWrite(reportedAs);
 }
 
 void removeJournals(const QString& path)
@@ -64,14 +66,25 @@ void removeJournals(const QString& path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
+// The mode a file of the program gets when it is created: what the
+// process's file-creation mask leaves of read and write for everyone.
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 // A temporary file beside a target, in the target's folder so that the
 // rename that puts it in place cannot cross file systems. It is removed with
-// its journals unless it was put in place.
+// its journals unless it was put in place. Failures while it is filled and
+// put in place name the target, the file the operator knows.
 class TemporaryBeside
 {
 public:
     explicit TemporaryBeside(const QString& target)
-        : m_folder(QFileInfo(target).absolutePath())
+        : m_target(target)
+        , m_folder(QFileInfo(target).absolutePath())
         , m_file(QFileInfo(target).absoluteFilePath() + QStringLiteral(".XXXXXX.tmp"))
     {
         if (!QFileInfo(m_folder).isDir()) {
@@ -93,23 +106,44 @@ public:
     TemporaryBeside(const TemporaryBeside&) = delete;
     TemporaryBeside& operator=(const TemporaryBeside&) = delete;
 
-    QString path() const { return m_path; }
-
-    void putInPlace(const QString& target)
+    // Runs work on the temporary file; a failure it throws is told of the
+    // target instead.
+    template <typename Work> void fill(Work work) const
     {
-        syncToDisk(m_path, false);
+        try {
+            work(m_path);
+        } catch (const DbError& failure) {
+            throw DbError(failure.number(), failure.description().replace(m_path, m_target));
+        } catch (const FileError& failure) {
+            throw FileError(failure.number(), failure.description().replace(m_path, m_target));
+        }
+    }
+
+    void putInPlace()
+    {
+        // The temporary file was made private; the file that takes the
+        // target's place gets the target's mode, or a new file's.
+        struct stat replaced
+        {
+        };
         const QByteArray from = QFile::encodeName(m_path);
-        const QByteArray to = QFile::encodeName(target);
+        const QByteArray to = QFile::encodeName(m_target);
+        const mode_t mode
+            = ::stat(to.constData(), &replaced) == 0 ? replaced.st_mode & 07777 : newFileMode();
+        if (::chmod(from.constData(), mode) != 0)
+            failWrite(m_target);
+        syncToDisk(m_path, m_target);
         // rename() replaces the target in one step: a crash leaves the old
         // file or the new one, never a mix.
         if (std::rename(from.constData(), to.constData()) != 0)
-            failWrite(target);
+            failWrite(m_target);
         m_placed = true;
         m_file.setAutoRemove(false);
-        syncToDisk(m_folder, true);
+        syncToDisk(m_folder, m_folder);
     }
 
 private:
+    QString m_target;
     QString m_folder;
     QTemporaryFile m_file;
     QString m_path;
@@ -184,31 +218,31 @@ void copy(const QString& source, const QString& target)
         throw DbError(
             DbError::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(source));
     TemporaryBeside temporary(target);
-    {
+    temporary.fill([&](const QString& copyPath) {
         EngineFile from(source, EngineFile::ReadWrite);
-        backupInto(from, temporary.path(), true);
+        backupInto(from, copyPath, true);
         from.close();
-    }
-    // The online backup copies pages as they are: a damaged register would
-    // give a damaged copy, which must not take the place of a good one.
-    requireIntact(temporary.path(), source);
-    temporary.putInPlace(target);
+        // The online backup copies pages as they are: a damaged register
+        // would give a damaged copy, which must not take the place of a good one.
+        requireIntact(copyPath, source);
+    });
+    temporary.putInPlace();
 }
 
 void restore(const QString& source, const QString& live, const RegisterFile& kind)
 {
     checkRegister(source, kind);
     TemporaryBeside temporary(live);
-    {
+    temporary.fill([&](const QString& copyPath) {
         EngineFile from(source, EngineFile::ReadOnly);
-        backupInto(from, temporary.path(), false);
+        backupInto(from, copyPath, false);
         from.close();
-    }
-    // A file saved by an older desk may lack a key or an index the lookups
-    // need; a key the saved records break refuses the restore here.
-    Schema::createRegister(temporary.path(), kind);
+        // A file saved by an older desk may lack a key or an index the
+        // lookups need; a key the saved records break refuses the restore here.
+        Schema::createRegister(copyPath, kind);
+    });
     releaseJournal(live);
-    temporary.putInPlace(live);
+    temporary.putInPlace();
 }
 
 void checkRegister(const QString& path, const RegisterFile& kind)
@@ -249,12 +283,12 @@ void compact(const QString& path)
             DbError::FileNotFound, QStringLiteral("Impossibile trovare il file '%1'.").arg(path));
     TemporaryBeside temporary(path);
     releaseJournal(path);
-    {
+    temporary.fill([&](const QString& copyPath) {
         EngineFile file(path, EngineFile::ReadWrite);
-        file.exec("vacuum into ?", temporary.path());
+        file.exec("vacuum into ?", copyPath);
         file.close();
-    }
-    temporary.putInPlace(path);
+    });
+    temporary.putInPlace();
 }
 
 bool sameFile(const QString& first, const QString& second)

@@ -15,6 +15,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -114,6 +116,56 @@ bool run(const QStringList& command)
     return QProcess::execute(command.first(), command.mid(1)) == 0;
 }
 
+int modeOf(const QString& path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+// Writes to the folder's file system until it holds no more.
+void fillUp(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder + QStringLiteral("/riempitivo")).constData(),
+        O_WRONLY | O_CREAT, 0644);
+    const QByteArray block(4096, 'x');
+    while (fd >= 0 && ::write(fd, block.constData(), block.size()) > 0) { }
+    ::close(fd);
+}
+
+// "Salva" through the desk's own windows, with the associations saved to
+// `chosen` and the volunteers into the program folder; the scenario expects
+// `firstMessage` and then the volunteers' step to run all the same.
+void saveThroughTheDesk(
+    const QString& scenarioFolder, const QString& chosen, const QString& firstMessage)
+{
+    const QString scenario = scenarioFolder + QStringLiteral("/salva.scn");
+    QFile file(scenario);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QStringLiteral("sql stor.mdb \"insert into STOR (CODASS, CODVOL, DENOM) values "
+                              "('A', '1', 'ALFA')\"\n"
+                              "start\n"
+                              "click emergenzaform.cmdok\n"
+                              "answer-file \"%1\"\n"
+                              "answer-file emervolsalvo.mdb\n"
+                              "answer-file cancel\n"
+                              "answer-file cancel\n"
+                              "menu mnsalva\n"
+                              "expect-message \"%2\"\n"
+                              "expect-message \"Archivio Volontari salvato.\"\n"
+                              "expect-no-message\n")
+                   .arg(chosen, firstMessage)
+                   .toUtf8());
+    file.close();
+    QProcess runner;
+    runner.setProcessChannelMode(QProcess::MergedChannels);
+    runner.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../ostrale-scenario"),
+        { scenario });
+    QVERIFY(runner.waitForFinished(60000));
+    QVERIFY2(runner.exitCode() == 0, runner.readAll().constData());
+}
+
 } // namespace
 
 class TestRegisterCopy : public QObject
@@ -124,6 +176,7 @@ private slots:
     void init();
     void copyHoldsChangesStillInTheLiveJournal();
     void fullDiskOrReadOnlyStickKeepsTheEarlierBackup();
+    void copiesTakeTheModeOfTheFileTheyReplace();
     void restoreRefusesFilesThatAreNotTheRegister_data();
     void restoreRefusesFilesThatAreNotTheRegister();
     void restoreBringsBackTheSavedRecordsWithTheKeys();
@@ -213,6 +266,47 @@ void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
         failureNumber([&] { RegisterCopy::copy(live, saved); }), int(FileError::PermissionDenied));
     QCOMPARE(bytesOf(saved), earlier);
     QCOMPARE(filesIn(stick), QStringList { QStringLiteral("assosalvo.mdb") });
+    // Through "Salva" the operator is told of the file he chose.
+    saveThroughTheDesk(m_dir.path(), saved,
+        QStringLiteral("Errore 70 Permesso negato: impossibile scrivere '%1'.").arg(saved));
+
+    // A stick with no room left, even for a small register.
+    QVERIFY(run(
+        { QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,rw"), stick }));
+    fillUp(stick);
+    saveThroughTheDesk(m_dir.path(), saved,
+        QStringLiteral("Errore 61 Disco pieno: spazio insufficiente per scrivere '%1'.")
+            .arg(saved));
+    QCOMPARE(bytesOf(saved), earlier);
+    QCOMPARE(filesIn(stick),
+        (QStringList { QStringLiteral("assosalvo.mdb"), QStringLiteral("riempitivo") }));
+}
+
+// Another account of the desk, or a backup tool, reads the registers and
+// their copies as it read the files they replace.
+void TestRegisterCopy::copiesTakeTheModeOfTheFileTheyReplace()
+{
+    struct Mask
+    {
+        mode_t earlier = ::umask(0002);
+        ~Mask() { ::umask(earlier); }
+    } mask;
+    const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
+    makeAssociations(live, 3);
+    QCOMPARE(::chmod(QFile::encodeName(live).constData(), 0640), 0);
+    RegisterCopy::compact(live);
+    QCOMPARE(modeOf(live), 0640);
+
+    const QString saved = m_dir.filePath(QStringLiteral("assosalvo.mdb"));
+    RegisterCopy::copy(live, saved);
+    QCOMPARE(modeOf(saved), 0664);
+    QCOMPARE(::chmod(QFile::encodeName(saved).constData(), 0604), 0);
+    RegisterCopy::copy(live, saved);
+    QCOMPARE(modeOf(saved), 0604);
+
+    RegisterCopy::restore(saved, live, kind("asso.mdb"));
+    QCOMPARE(modeOf(live), 0640);
+    QCOMPARE(rowsOf(live), QStringLiteral("3/0"));
 }
 
 void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister_data()
@@ -224,6 +318,7 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister_data()
     QTest::newRow("damaged database") << "damaged" << 3049;
     QTest::newRow("volunteers register") << "volunteers" << 3078;
     QTest::newRow("exported associations") << "exported" << 3265;
+    QTest::newRow("a field renamed") << "renamed" << 3265;
     QTest::newRow("missing file") << "missing" << 3024;
 }
 
@@ -246,6 +341,13 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
         Schema::createRegister(chosen, kind("emervol.mdb"));
     } else if (content == QLatin1String("exported")) {
         Schema::createRegister(chosen, kind("assoesp.mdb"));
+    } else if (content == QLatin1String("renamed")) {
+        // As many fields as the register, one of them named otherwise and
+        // in no key or index, so that the keys alone would go on it.
+        Connection db(chosen);
+        for (const QString& statement : kind("asso.mdb").createStatements())
+            db.exec(QString(statement).replace(QStringLiteral(" INDIR "), QStringLiteral(" VIA ")));
+        db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('9', 'NOVE')"));
     }
     const QByteArray before = bytesOf(live);
     const QStringList filesBefore = filesIn(m_dir.path());
