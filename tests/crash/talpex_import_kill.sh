@@ -42,8 +42,16 @@ for trial in $(seq 1 "$trials"); do
         sleep 0.05
     done
     sleep "0.$(( RANDOM % 3 ))"
+    # On a loaded machine the runner may not have laid down its folder yet:
+    # such a trial says nothing about the import and is not counted.
+    laid_down=no
+    [ -f "$folder/stor.mdb" ] && laid_down=yes
     if kill -9 "$pid" 2> /dev/null; then killed=$((killed + 1)); fi
     wait "$pid" 2> /dev/null
+    if [ "$laid_down" = no ]; then
+        echo "trial $trial: killed before the folder was laid down, not counted"
+        continue
+    fi
     [ -f "$folder/stor.mdb" ] || { echo "trial $trial: no archive left"; failures=$((failures + 1)); continue; }
     old=$(sqlite3 "$folder/stor.mdb" "select count(*) from STOR where COGN = 'VECCHIO'")
     new=$(sqlite3 "$folder/stor.mdb" "select count(*) from STOR where COGN = 'NUOVO'")
