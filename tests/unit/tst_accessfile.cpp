@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -40,89 +41,70 @@ QString written(const QString& path, const QByteArray& bytes)
     return path;
 }
 
-QStringList run(const QString& program, const QStringList& arguments)
+// What an mdbtools program prints; nothing when it fails.
+std::optional<QString> run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return { QStringLiteral("%1 failed: %2").arg(program, process.errorString()) };
-    return { QString(), QString::fromUtf8(process.readAllStandardOutput()) };
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// A field as mdb-export prints it: texts, memos and dates quoted; numbers,
-// yes/no and NULL (nothing at all) bare.
-struct Cell
+// The header and rows mdb-export prints, fields split on control characters
+// no text holds, NULL as "\x01", dates as "%d/%m/%Y %H:%M:%S", yes/no as
+// words.
+const QString fieldEnd = QStringLiteral("\x1f"), rowEnd = QStringLiteral("\x1e");
+const QString nullMark = QStringLiteral("\x01");
+std::optional<QList<QStringList>> exported(const QString& path, const QString& table)
 {
-    QString text;
-    bool quoted = false;
-};
-
-QList<QList<Cell>> parseCsv(const QString& text)
-{
-    QList<QList<Cell>> rows;
-    QList<Cell> row;
-    Cell cell;
-    bool inQuotes = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (inQuotes) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"'))
-                cell.text += text.at(++i);
-            else if (c == QLatin1Char('"'))
-                inQuotes = false;
-            else
-                cell.text += c;
-        } else if (c == QLatin1Char('"')) {
-            inQuotes = cell.quoted = true;
-        } else if (c == QLatin1Char(',') || c == QLatin1Char('\n')) {
-            row << cell;
-            cell = Cell();
-            if (c == QLatin1Char('\n'))
-                rows << std::exchange(row, {});
-        } else {
-            cell.text += c;
-        }
-    }
+    const QString dates = QStringLiteral("%d/%m/%Y %H:%M:%S");
+    const std::optional<QString> text = run(QStringLiteral("mdb-export"),
+        { "-Q", "-B", "-0", nullMark, "-d", fieldEnd, "-R", rowEnd, "-D", dates, "-T", dates, path,
+            table });
+    if (!text)
+        return std::nullopt;
+    QList<QStringList> rows;
+    for (const QString& row : text->split(rowEnd, Qt::SkipEmptyParts))
+        rows << row.split(fieldEnd);
     return rows;
 }
 
-// How the desk's reader must give a value mdb-export printed with dates as
-// "%d/%m/%Y %H:%M:%S" and yes/no as words; "" when it does.
-QString mismatch(const QString& got, const Cell& printed)
+// "" when the reader gave what mdb-export printed, as the desk stores it.
+QString mismatch(const QString& got, const QString& printed)
 {
     static const QRegularExpression dateTime(
         QStringLiteral("^(\\d\\d/\\d\\d/\\d{4}) (\\d\\d:\\d\\d):\\d\\d$"));
-    static const QRegularExpression real(QStringLiteral("^-?\\d*\\.\\d+(e[-+]?\\d+)?$|e"));
+    static const QRegularExpression real(QStringLiteral("^-?\\d*\\.\\d+(e[-+]?\\d+)?$|^-?\\d+e"));
     static const QRegularExpression plainDecimal(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
-    QString expected = printed.text;
-    const QRegularExpressionMatch date = dateTime.match(printed.text);
-    if (!printed.quoted && printed.text == QLatin1String("TRUE")) {
-        expected = QStringLiteral("S");
-    } else if (!printed.quoted && printed.text == QLatin1String("FALSE")) {
-        expected = QStringLiteral("N");
-    } else if (printed.quoted && date.hasMatch()) {
-        const bool midnight = printed.text.endsWith(QLatin1String(" 00:00:00"));
-        if (midnight)
+    QString expected = printed;
+    const QRegularExpressionMatch date = dateTime.match(printed);
+    if (printed == nullMark) {
+        expected = QString();
+    } else if (printed == QLatin1String("TRUE") || printed == QLatin1String("FALSE")) {
+        expected = printed == QLatin1String("TRUE") ? QStringLiteral("S") : QStringLiteral("N");
+    } else if (date.hasMatch()) {
+        if (printed.endsWith(QLatin1String(" 00:00:00")))
             expected = date.captured(1);
         else if (date.captured(1) == QLatin1String("30/12/1899"))
             expected = date.captured(2);
         else
             expected = date.captured(1) + QLatin1Char(' ') + date.captured(2);
-    } else if (!printed.quoted && real.match(printed.text).hasMatch()) {
+    } else if (real.match(printed).hasMatch()) {
         // mdb-export prints currency with four decimals and reals with up to
         // sixteen digits; the reader writes the shortest plain decimal.
-        const double value = printed.text.toDouble();
+        const double value = printed.toDouble();
         if (plainDecimal.match(got).hasMatch()
             && qAbs(got.toDouble() - value) <= 1e-12 * qMax(1.0, qAbs(value)))
             return QString();
     }
-    return got == expected
-        ? QString()
-        : QStringLiteral("read \"%1\" (%2 characters), mdb-export printed \"%3\" (%4)")
-              .arg(got.left(60))
-              .arg(got.size())
-              .arg(printed.text.left(60))
-              .arg(printed.text.size());
+    if (got == expected)
+        return QString();
+    return QStringLiteral("read \"%1\" (%2 characters), mdb-export printed \"%3\" (%4)")
+        .arg(got.left(60))
+        .arg(got.size())
+        .arg(printed == nullMark ? QStringLiteral("NULL") : printed.left(60))
+        .arg(printed.size());
 }
 
 // Copies of the real test files changed in place as Access would store other
@@ -270,15 +252,12 @@ void TestAccessFile::valuesAsTheDeskStoresThem()
     QCOMPARE(dateTimeText(noon), QStringLiteral("12:00"));
     QCOMPARE(dateTimeText(0), QStringLiteral("30/12/1899"));
     QCOMPARE(dateTimeText(-1.25), QStringLiteral("29/12/1899 06:00"));
-    QCOMPARE(realText(444.555), QStringLiteral("444.555"));
     QCOMPARE(realText(1e20), QStringLiteral("100000000000000000000"));
     QCOMPARE(realText(-1.5e-5), QStringLiteral("-0.000015"));
     QCOMPARE(realText(-0.0), QStringLiteral("0"));
     QCOMPARE(realText(0.1f), QStringLiteral("0.1"));
-    QCOMPARE(decimalText(QStringLiteral("3.5000")), QStringLiteral("3.5"));
     QCOMPARE(decimalText(QStringLiteral("-2.0000")), QStringLiteral("-2"));
     QCOMPARE(decimalText(QStringLiteral("-0.0000")), QStringLiteral("0"));
-    QCOMPARE(decimalText(QStringLiteral("120")), QStringLiteral("120"));
 }
 
 void TestAccessFile::agreesWithMdbExport_data()
@@ -296,34 +275,27 @@ void TestAccessFile::agreesWithMdbExport()
     QFETCH(QString, path);
     QVERIFY(!path.isEmpty());
     const AccessFile file(path);
-    const QStringList listed = run(QStringLiteral("mdb-tables"), { QStringLiteral("-1"), path });
-    QVERIFY2(listed.first().isEmpty(), qPrintable(listed.first()));
-    QCOMPARE(file.tables(), listed.last().split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+    const std::optional<QString> listed = run(QStringLiteral("mdb-tables"), { "-1", path });
+    QVERIFY2(listed, "mdb-tables failed");
+    QCOMPARE(file.tables(), listed->split(QLatin1Char('\n'), Qt::SkipEmptyParts));
 
-    const QString dateFormat = QStringLiteral("%d/%m/%Y %H:%M:%S");
     for (const QString& name : file.tables()) {
-        const QStringList exported = run(QStringLiteral("mdb-export"),
-            { QStringLiteral("-B"), QStringLiteral("-D"), dateFormat, QStringLiteral("-T"),
-                dateFormat, path, name });
-        QVERIFY2(exported.first().isEmpty(), qPrintable(exported.first()));
-        const QList<QList<Cell>> rows = parseCsv(exported.last());
-        QVERIFY(!rows.isEmpty());
+        const std::optional<QList<QStringList>> rows = exported(path, name);
+        QVERIFY2(rows && !rows->isEmpty(), "mdb-export failed");
         AccessTable table(file, name);
-        QStringList header;
-        for (const Cell& cell : rows.first())
-            header << cell.text;
-        QCOMPARE(table.columns(), header);
-        for (int r = 1; r < rows.size(); ++r) {
+        QCOMPARE(table.columns(), rows->first());
+        for (int r = 1; r < rows->size(); ++r) {
+            const QStringList& printed = rows->at(r);
             QVERIFY2(
                 table.next(), qPrintable(QStringLiteral("%1: row %2 missing").arg(name).arg(r)));
-            QCOMPARE(table.row().size(), rows[r].size());
-            for (int c = 0; c < rows[r].size(); ++c) {
-                const QString problem = mismatch(table.row().at(c), rows[r].at(c));
+            QCOMPARE(table.row().size(), printed.size());
+            for (int c = 0; c < printed.size(); ++c) {
+                const QString problem = mismatch(table.row().at(c), printed.at(c));
                 QVERIFY2(problem.isEmpty(),
                     qPrintable(QStringLiteral("%1 row %2 %3: %4")
                                    .arg(name)
                                    .arg(r)
-                                   .arg(header[c], problem)));
+                                   .arg(table.columns().at(c), problem)));
             }
         }
         QVERIFY2(!table.next(), qPrintable(name));
