@@ -25,10 +25,6 @@ public:
     DatabaseFormat format() const;
     // The user tables, in the file's catalog order (system tables left out).
     QStringList tables() const { return m_tables; }
-    bool hasTable(const QString& name) const
-    {
-        return m_tables.contains(name, Qt::CaseInsensitive);
-    }
 
 private:
     friend class AccessTable;

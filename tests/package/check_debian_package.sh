@@ -37,7 +37,7 @@ esac
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for wanted in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6printsupport6 \
-    libsqlite3-0 libmdb3 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
+    libsqlite3-0 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     grep -Eq "(^|, )$wanted( |,|$)" <<<"$depends" || fail "Depends lacks $wanted: $depends"
 done
 

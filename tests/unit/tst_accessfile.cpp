@@ -354,6 +354,7 @@ void TestAccessFile::columnsByNameAndTablesReadAtOnce()
     }
 
     const AccessFile file(fixture(QStringLiteral("V2000-test.mdb")));
+    QCOMPARE(file.format(), DatabaseFormat::Jet4);
     try {
         AccessTable missing(file, QStringLiteral("VOLO"));
         QFAIL("a missing table was opened");
@@ -385,6 +386,7 @@ void TestAccessFile::nothingIsWrittenIntoOrBeside()
     // An ACE file under an .mdb name is read all the same.
     QVERIFY(
         QFile::copy(fixture(QStringLiteral("V2007-test.accdb")), folder.filePath("voloesp.mdb")));
+    QCOMPARE(databaseFormatOfFile(folder.filePath("voloesp.mdb")), DatabaseFormat::Ace);
     const QStringList before = snapshot(folder.path());
     int read = 0;
     for (const QString& name : QDir(folder.path()).entryList(QDir::Files)) {
