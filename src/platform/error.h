@@ -33,6 +33,9 @@ public:
     static constexpr int ReadOnly = 3051;
     static constexpr int TableNotFound = 3078;
     static constexpr int NotADatabase = 3343;
+    static constexpr int Damaged = 3049;
+    static constexpr int BadPassword = 3031;
+    static constexpr int ItemNotFound = 3265;
     static constexpr int EngineFailure = 3000;
 };
 
