@@ -252,7 +252,7 @@ void TestAccessFile::columnsByNameAndTablesReadAtOnce()
     AccessTable first(jet4, "Table1"), second(jet4, "Table1");
     QVERIFY(first.next() && second.next() && second.next() && first.next());
     QCOMPARE(first.row(), second.row());
-    first.rewind(); // and counts its rows afresh
+    first.rewind(); // back before the first row, its rows counted afresh
     QVERIFY(first.next());
     QCOMPARE(first.field("A"), "abcdefg");
     QVERIFY(first.next() && !first.next());
