@@ -3,8 +3,6 @@
 // every print run, with the defaults when it is missing or short.
 #include "badgedesk.h"
 
-#include <QLineEdit>
-
 namespace {
 
 const QList<int> Defaults { 1630, 2110, 2650, 3150, 5530, 6050, 6570, 7070, 9420, 9890, 10394,
@@ -110,7 +108,6 @@ class TestBadgePrinting : public QObject
 private slots:
     void fourToASheetFifthStartsANewOne();
     void onePerSheetAlwaysAtTheFirstPosition();
-    void setUpChangesApplyToTheNextRun();
     void setUpFileFallsBackToDefaults_data();
     void setUpFileFallsBackToDefaults();
 };
@@ -145,40 +142,27 @@ void TestBadgePrinting::onePerSheetAlwaysAtTheFirstPosition()
     QCOMPARE(desk.jobs[2].texts().last(), QStringLiteral("VER"));
 }
 
-void TestBadgePrinting::setUpChangesApplyToTheNextRun()
-{
-    BadgeDesk desk;
-    OstraleWindow* setup = desk.show(QStringLiteral("formsetpass"));
-    // Typed text is read as a number: blanks ignored, the leading number
-    // taken, no number at all is 0.
-    const QStringList typed { "1700 ", "", "2.5e3", "3000x", "abc" };
-    const QStringList boxes { "sr11", "sr12", "sr13", "sr14", "sr21" };
-    for (int i = 0; i < typed.size(); ++i)
-        setup->findChild<QLineEdit*>(boxes[i])->setText(typed[i]);
-    desk.click(QStringLiteral("formsetpass"), QStringLiteral("cmdmodifica"));
-    QVERIFY(queue(desk, { "0010001" }, { "ROSSI" }));
-    desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpasssing"));
-    QCOMPARE(desk.jobs.size(), 1);
-    const QList<int> values = QList<int> { 1700, 0, 2500, 3000 } + Defaults.mid(4);
-    QCOMPARE(badgesOf(desk.jobs[0]), QList<Badge> { expected(*desk.app, values, 1) });
-}
-
 void TestBadgePrinting::setUpFileFallsBackToDefaults_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("firstRow");
-    QTest::newRow("missing") << QByteArray() << 1630;
-    QTest::newRow("15 values") << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\r\n") << 1630;
+    QTest::addColumn<QList<int>>("values");
+    QTest::newRow("missing") << QByteArray() << Defaults;
+    QTest::newRow("15 values") << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\r\n") << Defaults;
     QTest::newRow("two records, the last used")
         << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"
                       "901,902,903,904,5,6,7,8,9,10,11,12,13,14,15,16\r\n")
-        << 901;
+        << QList<int> { 901, 902, 903, 904 } + Defaults.mid(4);
+    // Values as typed in the set-up window: blanks ignored, the leading number
+    // taken, no number at all is 0.
+    QTest::newRow("typed text") << QByteArray(
+        "1700 ,,2.5e3,3000x,abc,6050,6570,7070,9420,9890,10394,10920,13350,"
+        "13780,14250,14800\r\n") << QList<int> { 1700, 0, 2500, 3000 } + Defaults.mid(4);
 }
 
 void TestBadgePrinting::setUpFileFallsBackToDefaults()
 {
     QFETCH(QByteArray, content);
-    QFETCH(int, firstRow);
+    QFETCH(QList<int>, values);
     BadgeDesk desk;
     QFile file(desk.path(QStringLiteral("setpass.prm")));
     if (content.isEmpty()) {
@@ -191,9 +175,7 @@ void TestBadgePrinting::setUpFileFallsBackToDefaults()
     QVERIFY(queue(desk, { "0010001" }, { "ROSSI" }));
     desk.click(QStringLiteral("formpass"), QStringLiteral("cmdpassass"));
     QCOMPARE(desk.jobs.size(), 1);
-    const QList<Badge> badges = badgesOf(desk.jobs[0]);
-    QCOMPARE(badges.size(), 1);
-    QCOMPARE(badges[0].rows.first(), firstRow);
+    QCOMPARE(badgesOf(desk.jobs[0]), QList<Badge> { expected(*desk.app, values, 1) });
 }
 
 QTEST_MAIN(TestBadgePrinting)

@@ -1,5 +1,6 @@
-// The data connection over SQLite: case-blind text, walking, editing and adding rows. (Quotes,
-// error numbers, duplicate keys and deleting while scanning are the scenarios'.)
+// The data connection over SQLite: walking, editing and adding rows, the parts of the connection
+// no window reaches. (Case-blind text, quotes, error numbers, duplicate keys and deleting while
+// scanning are the scenarios'.)
 #include "platform/datacontrol.h"
 #include "platform/error.h"
 #include "store/schema.h"
@@ -21,16 +22,6 @@ void add(Recordset& rs, Fields fields)
     rs.update();
 }
 
-QStringList column(DataControl& data, const QString& source, const char* field)
-{
-    data.setRecordSource(source);
-    data.refresh();
-    QStringList values;
-    for (; !data.recordset().eof(); data.recordset().moveNext())
-        values << data.recordset().field(QString::fromLatin1(field));
-    return values;
-}
-
 } // namespace
 
 class TestRecordset : public QObject
@@ -40,7 +31,6 @@ class TestRecordset : public QObject
 private slots:
     void init();
     void cleanup();
-    void caseBlindText();
     void walkEditAndCancel();
     void fieldWriteWithoutEditIsRefused();
     void countsAreNumbers();
@@ -76,22 +66,6 @@ int TestRecordset::count(const QString& where)
         QStringLiteral("select count(*) as N from ASSO ") + where);
     probe.refresh();
     return probe.recordset().eof() ? -1 : probe.recordset().field(QStringLiteral("N")).toInt();
-}
-
-void TestRecordset::caseBlindText()
-{
-    for (const char* denom : { "beta", "ALFA", "Gamma" })
-        add(m_data->recordset(), { { "CODASS", denom }, { "DENOM", denom } });
-    QCOMPARE(column(*m_data, QStringLiteral("select * from ASSO order by DENOM"), "DENOM"),
-        (QStringList { "ALFA", "beta", "Gamma" }));
-    m_data->setRecordSource(
-        QStringLiteral("select * from ASSO where DENOM = ?"), { QStringLiteral("BETA") });
-    m_data->refresh();
-    QCOMPARE(m_data->recordset().field(QStringLiteral("DENOM")), QStringLiteral("beta"));
-    // Being case-blind, the key also refuses a name differing only in case.
-    QVERIFY_THROWS_EXCEPTION(
-        DbError, add(m_data->recordset(), { { "CODASS", "X" }, { "DENOM", "Alfa" } }));
-    QCOMPARE(count({}), 3);
 }
 
 void TestRecordset::walkEditAndCancel()

@@ -1,5 +1,5 @@
 // The scan protocol: "1" on the first record, "2" after, "9" at the end, the pointer back to
-// normal. (Deleting while scanning and nested scans are the delete and recount scenarios'.)
+// normal. (What each scan reads, deleting while scanning and nested scans are the scenarios'.)
 #include "app/app.h"
 #include "app/initialfolder.h"
 #include "platform/busypointer.h"
@@ -19,7 +19,6 @@ private slots:
     void cleanup();
     void nineOnEmptyOneThenNine();
     void everyVolunteerWithStarNoVehicle();
-    void lookupIgnoresCaseAndNeverAnswersTwo();
     void finishedScanLeavesConnectionAlone();
 
 private:
@@ -111,22 +110,6 @@ void TestScans::everyVolunteerWithStarNoVehicle()
     g.denomass = QStringLiteral("alfa");
     QCOMPARE(scanAll(leggivolass, g.esitovol, m_app->Data4, "CODVOL").size(), 2);
     QCOMPARE(scanAll(leggiautoass, g.esitoauto, m_app->Data6, "DESCR"), QStringList { "FIAT" });
-}
-
-void TestScans::lookupIgnoresCaseAndNeverAnswersTwo()
-{
-    exec("asso.mdb", "insert into ASSO (CODASS, DENOM) values ('001', 'ALFA'), ('002', 'BETA')");
-    Globals& g = m_app->g;
-    g.denomass = QStringLiteral("Alfa");
-    trovaass(*m_app);
-    QCOMPARE(g.esitoass, QStringLiteral("1"));
-    trovaass(*m_app);
-    QCOMPARE(g.esitoass, QStringLiteral("1"));
-    QCOMPARE(m_app->Data3.recordset().field("CODASS"), QStringLiteral("001"));
-    g.denomass = QStringLiteral("GAMMA");
-    trovaass(*m_app);
-    QCOMPARE(g.esitoass, QStringLiteral("9"));
-    QVERIFY(!BusyPointer::isBusy());
 }
 
 void TestScans::finishedScanLeavesConnectionAlone()
