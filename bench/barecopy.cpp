@@ -1,5 +1,7 @@
 #include "barecopy.h"
 
+#include "sqlitehandle.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,32 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-// One engine connection, closed however the work ends.
-class Handle
-{
-public:
-    explicit Handle(const QString& path)
-    {
-        const QByteArray name = QFile::encodeName(path);
-        if (sqlite3_open_v2(
-                name.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-            != SQLITE_OK)
-            fail(path);
-    }
-    ~Handle() { sqlite3_close_v2(m_db); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    sqlite3* get() const { return m_db; }
-    [[noreturn]] void fail(const QString& what) const
-    {
-        throw std::runtime_error(
-            (what + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(m_db))).toStdString());
-    }
-
-private:
-    sqlite3* m_db = nullptr;
-};
 
 // fsync of a file or a folder, as a copy that must outlive a power cut needs.
 void syncToDisk(const QString& path, int flags)
@@ -55,8 +31,8 @@ namespace BareCopy {
 void backup(const QString& from, const QString& to)
 {
     QFile::remove(to);
-    const Handle source(from);
-    const Handle target(to);
+    const SqliteHandle source(from);
+    const SqliteHandle target(to);
     sqlite3_backup* copy = sqlite3_backup_init(target.get(), "main", source.get(), "main");
     if (!copy)
         target.fail(to);
@@ -68,7 +44,7 @@ void backup(const QString& from, const QString& to)
 
 void vacuum(const QString& path)
 {
-    const Handle file(path);
+    const SqliteHandle file(path);
     if (sqlite3_exec(file.get(), "vacuum", nullptr, nullptr, nullptr) != SQLITE_OK)
         file.fail(path);
 }
@@ -84,7 +60,7 @@ void durableCopy(const QStringList& files, const QString& folder)
 
 qint64 rows(const QString& path, const QString& table)
 {
-    const Handle file(path);
+    const SqliteHandle file(path);
     sqlite3_stmt* statement = nullptr;
     const QByteArray sql = QStringLiteral("select count(*) from %1").arg(table).toUtf8();
     qint64 count = -1;

@@ -1,6 +1,7 @@
 #include "bareimport.h"
 
 #include "barecopy.h"
+#include "sqlitehandle.h"
 #include "store/schema.h"
 #include "timing.h"
 
@@ -11,40 +12,10 @@
 
 namespace {
 
-class Engine
-{
-public:
-    explicit Engine(const QString& path)
-    {
-        if (sqlite3_open_v2(
-                QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr)
-            != SQLITE_OK)
-            fail(path);
-    }
-    ~Engine() { sqlite3_close_v2(m_db); }
-    Engine(const Engine&) = delete;
-    Engine& operator=(const Engine&) = delete;
-
-    sqlite3* get() const { return m_db; }
-    void exec(const QString& sql) const
-    {
-        if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            fail(sql);
-    }
-    [[noreturn]] void fail(const QString& what) const
-    {
-        throw std::runtime_error(
-            (what + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(m_db))).toStdString());
-    }
-
-private:
-    sqlite3* m_db = nullptr;
-};
-
 class Statement
 {
 public:
-    Statement(const Engine& engine, const char* sql)
+    Statement(const SqliteHandle& engine, const char* sql)
         : m_engine(engine)
     {
         if (sqlite3_prepare_v2(engine.get(), sql, -1, &m_statement, nullptr) != SQLITE_OK)
@@ -58,7 +29,7 @@ public:
     [[noreturn]] void fail() const { m_engine.fail(QString::fromUtf8(sqlite3_sql(m_statement))); }
 
 private:
-    const Engine& m_engine;
+    const SqliteHandle& m_engine;
     sqlite3_stmt* m_statement = nullptr;
 };
 
@@ -88,7 +59,7 @@ double measure(const QString& folder, qint64& loaded)
 
     loaded = 0;
     return Timing::milliseconds([&] {
-        const Engine engine(copy);
+        const SqliteHandle engine(copy);
         // The settings the program works with, and the cache its import takes.
         engine.exec(QStringLiteral("pragma journal_mode=WAL"));
         engine.exec(QStringLiteral("pragma synchronous=FULL"));
