@@ -12,8 +12,7 @@ namespace {
 // Run-time numbers of file access the engine's results map to.
 constexpr int DiskFull = 61;
 constexpr int DeviceError = 57;
-// The engine's "database damaged" and "file already in use".
-constexpr int DamagedDatabase = 3049;
+// The engine's "file already in use".
 constexpr int FileInUse = 3045;
 
 } // namespace
@@ -116,7 +115,7 @@ void EngineFile::fail(int resultCode, const QString& detail, const QString& path
         throw DbError(DbError::NotADatabase,
             QStringLiteral("Formato di database non riconosciuto '%1'.").arg(path));
     case SQLITE_CORRUPT:
-        throw DbError(DamagedDatabase, QStringLiteral("Il file '%1' è danneggiato.").arg(path));
+        throw DbError(DbError::Damaged, QStringLiteral("Il file '%1' è danneggiato.").arg(path));
     case SQLITE_CANTOPEN:
     case SQLITE_READONLY:
     case SQLITE_PERM:

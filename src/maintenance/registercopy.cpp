@@ -18,10 +18,6 @@
 
 namespace {
 
-// The engine's "database damaged" and "item not found in this collection".
-constexpr int DamagedDatabase = 3049;
-constexpr int FieldNotFound = 3265;
-
 QString errnoText()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -204,7 +200,7 @@ void requireIntact(const QString& path, const QString& reportedAs)
     EngineFile file(path, EngineFile::ReadOnly);
     if (file.column("pragma quick_check") != QStringList { QStringLiteral("ok") })
         throw DbError(
-            DamagedDatabase, QStringLiteral("Il file '%1' è danneggiato.").arg(reportedAs));
+            DbError::Damaged, QStringLiteral("Il file '%1' è danneggiato.").arg(reportedAs));
     file.close();
 }
 
@@ -269,7 +265,7 @@ void checkRegister(const QString& path, const RegisterFile& kind)
     for (const QString& field : fields)
         found << field.toUpper();
     if (found != expected)
-        throw DbError(FieldNotFound,
+        throw DbError(DbError::ItemNotFound,
             QStringLiteral("I campi della tabella %2 nel file '%1' non sono quelli di un "
                            "archivio '%3'.")
                 .arg(path, kind.table, kind.fileName));

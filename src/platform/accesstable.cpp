@@ -30,7 +30,6 @@ struct AccessTable::Reading
     std::shared_ptr<AccessHandle> file;
     MdbHandle* mdb = nullptr;
     MdbTableDef* table = nullptr;
-    size_t usualBindSize = 0;
     size_t bindSize = 0;
     std::vector<std::vector<char>> texts;
     std::vector<int> lengths;
@@ -141,8 +140,7 @@ AccessTable::AccessTable(const AccessFile& file, const QString& name)
     }
     r.texts.resize(r.table->num_cols);
     r.lengths.resize(r.table->num_cols);
-    r.usualBindSize = UsualBindSize;
-    r.bind(r.usualBindSize);
+    r.bind(UsualBindSize);
     mdb_rewind_table(r.table);
 }
 
@@ -176,7 +174,7 @@ bool AccessTable::next()
     for (unsigned int i = 0; i < r.table->num_cols; ++i)
         m_row << r.value(static_cast<int>(i));
     if (grown)
-        r.bind(r.usualBindSize);
+        r.bind(UsualBindSize);
     return true;
 }
 
@@ -191,7 +189,6 @@ QString AccessTable::field(const QString& name) const
 {
     const int i = column(name);
     if (i < 0)
-        throw DbError(DbError::ItemNotFound,
-            QStringLiteral("Elemento non trovato in questo insieme: '%1'.").arg(name));
+        throw DbError::itemNotFound(name);
     return m_row.value(i);
 }

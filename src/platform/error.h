@@ -37,6 +37,9 @@ public:
     static constexpr int BadPassword = 3031;
     static constexpr int ItemNotFound = 3265;
     static constexpr int EngineFailure = 3000;
+
+    // A field asked for by a name the row does not hold.
+    static DbError itemNotFound(const QString& name);
 };
 
 class FileError : public OstraleError

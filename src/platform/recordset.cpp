@@ -151,8 +151,7 @@ QVariant Recordset::value(const QString& name) const
     requireCurrent();
     const int index = columnIndex(name);
     if (index < 0)
-        throw DbError(
-            3265, QStringLiteral("Elemento non trovato in questo insieme: '%1'.").arg(name));
+        throw DbError::itemNotFound(name);
     return m_current.values.at(index);
 }
 
