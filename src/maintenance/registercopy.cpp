@@ -1,7 +1,10 @@
 #include "registercopy.h"
 
 #include "enginefile.h"
+#include "platform/accessfile.h"
+#include "platform/databaseformat.h"
 #include "platform/error.h"
+#include "store/accesscopy.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -225,8 +228,13 @@ void copy(const QString& source, const QString& target)
     temporary.putInPlace();
 }
 
-void restore(const QString& source, const QString& live, const RegisterFile& kind)
+void restore(const QString& source, const QString& live, const RegisterFile& kind,
+    const AccessCopy::Progress& progress)
 {
+    if (isAccessFormat(databaseFormatOfFile(source))) {
+        restoreFromAccess(source, live, kind, progress);
+        return;
+    }
     checkRegister(source, kind);
     TemporaryBeside temporary(live);
     temporary.fill([&](const QString& copyPath) {
@@ -237,6 +245,20 @@ void restore(const QString& source, const QString& live, const RegisterFile& kin
         // lookups need; a key the saved records break refuses the restore here.
         Schema::createRegister(copyPath, kind);
     });
+    releaseJournal(live);
+    temporary.putInPlace();
+}
+
+void restoreFromAccess(const QString& source, const QString& live, const RegisterFile& kind,
+    const AccessCopy::Progress& progress)
+{
+    // A password, an encryption, a damaged file or another register's table
+    // are refused here, before anything is written.
+    const AccessFile access(source);
+    AccessCopy::checkRegister(access, kind);
+    TemporaryBeside temporary(live);
+    temporary.fill(
+        [&](const QString& copyPath) { AccessCopy::copy(access, copyPath, kind, progress); });
     releaseJournal(live);
     temporary.putInPlace();
 }
@@ -255,15 +277,16 @@ void checkRegister(const QString& path, const RegisterFile& kind)
     EngineFile file(path, EngineFile::ReadOnly);
     const QStringList fields = file.column("select name from pragma_table_info(?)", kind.table);
     if (fields.isEmpty())
-        throw DbError(DbError::TableNotFound,
-            QStringLiteral("Il file '%1' non contiene la tabella %2: non è un archivio '%3'.")
-                .arg(path, kind.table, kind.fileName));
+        throw Schema::tableMissing(path, kind);
     QStringList expected;
     for (const QString& field : kind.fields)
         expected << field.toUpper();
     QStringList found;
     for (const QString& field : fields)
         found << field.toUpper();
+    for (const QString& field : expected)
+        if (!found.contains(field))
+            throw Schema::fieldMissing(path, kind, field);
     if (found != expected)
         throw DbError(DbError::ItemNotFound,
             QStringLiteral("I campi della tabella %2 nel file '%1' non sono quelli di un "

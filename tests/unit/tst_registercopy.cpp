@@ -4,7 +4,9 @@
 // no work file is left behind.
 #include "maintenance/dialogfilter.h"
 #include "maintenance/registercopy.h"
+#include "platform/accessfile.h"
 #include "platform/error.h"
+#include "store/accesscopy.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -180,6 +182,7 @@ private slots:
     void restoreRefusesFilesThatAreNotTheRegister_data();
     void restoreRefusesFilesThatAreNotTheRegister();
     void restoreBringsBackTheSavedRecordsWithTheKeys();
+    void accessRowsBecomeANewRegister();
     void compactionKeepsTheDataAndLeavesNoWorkFile();
     void sameFileSeesThroughOtherSpellings();
     void dialogFiltersTakeThePlatformForm();
@@ -320,6 +323,10 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister_data()
     QTest::newRow("exported associations") << "exported" << 3265;
     QTest::newRow("a field renamed") << "renamed" << 3265;
     QTest::newRow("missing file") << "missing" << 3024;
+    QTest::newRow("Access file of other tables") << "V2000-test.mdb" << 3078;
+    QTest::newRow("Access password") << "password-V2000_with-password.mdb" << 3031;
+    QTest::newRow("Access encrypted") << "encryption-office-agile-4.4.accdb" << 3031;
+    QTest::newRow("Access damaged") << "V1997-test.mdb" << 3049;
 }
 
 void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
@@ -348,12 +355,21 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
         for (const QString& statement : kind("asso.mdb").createStatements())
             db.exec(QString(statement).replace(QStringLiteral(" INDIR "), QStringLiteral(" VIA ")));
         db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('9', 'NOVE')"));
+    } else if (content.contains(QLatin1Char('.'))) {
+        QByteArray bytes = bytesOf(QStringLiteral(OSTRALE_TEST_DATA "/access/") + content);
+        // The Jet 3 file gets a property record of length zero.
+        if (content.startsWith(QLatin1String("V1997")))
+            bytes[0x18255] = 0;
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
     }
     const QByteArray before = bytesOf(live);
+    const QByteArray chosenBefore = bytesOf(chosen);
     const QStringList filesBefore = filesIn(m_dir.path());
 
     QCOMPARE(failureNumber([&] { RegisterCopy::restore(chosen, live, kind("asso.mdb")); }), number);
     QCOMPARE(bytesOf(live), before);
+    QCOMPARE(bytesOf(chosen), chosenBefore);
     QCOMPARE(rowsOf(live), QStringLiteral("5/100"));
     QCOMPARE(filesIn(m_dir.path()), filesBefore);
 }
@@ -383,6 +399,42 @@ void TestRegisterCopy::restoreBringsBackTheSavedRecordsWithTheKeys()
     }
     QCOMPARE(failureNumber([&] { RegisterCopy::restore(saved, live, kind("asso.mdb")); }), 3022);
     QCOMPARE(rowsOf(live), QStringLiteral("1/7"));
+}
+
+// The fields found by name in any order, extra columns left out, values as
+// the desk stores them, the keys and indexes made; a missing field refused.
+void TestRegisterCopy::accessRowsBecomeANewRegister()
+{
+    const AccessFile access(QStringLiteral(OSTRALE_TEST_DATA "/access/V2000-test.mdb"));
+    const RegisterFile table { QStringLiteral("prova.mdb"), QStringLiteral("TABLE1"),
+        { "B", "A", "D", "G", "I" }, { "D" }, { { "A" } }, { { "B" } } };
+    const QString target = m_dir.filePath(QStringLiteral("prova.mdb"));
+    QList<qint64> told;
+    AccessCopy::copy(
+        access, target, table, [&](qint64 done, qint64 total) { told << done << total; });
+    QCOMPARE(told, (QList<qint64> { 2, 2 }));
+    {
+        Connection db(target, false);
+        QCOMPARE(db.value("select group_concat(B || '|' || A || '|' || D || typeof(D) || '|' || G "
+                          "|| '|' || I, ';') from (select * from TABLE1 order by A)"),
+            QStringLiteral("b|a|0integer|12/12/1981|N;hijklmnop|abcdefg|222integer|21/09/1974|S"));
+        QCOMPARE(db.value("select group_concat(name, ';') from (select name from sqlite_master "
+                          "where type = 'index' order by name)"),
+            QStringLiteral("TABLE1_BY_B;TABLE1_KEY_A"));
+    }
+
+    RegisterFile lacking = table;
+    lacking.fields << QStringLiteral("ZZ");
+    const QString other = m_dir.filePath(QStringLiteral("altro.mdb"));
+    try {
+        AccessCopy::copy(access, other, lacking);
+        QFAIL("a missing field was not refused");
+    } catch (const DbError& error) {
+        QCOMPARE(error.number(), 3265);
+        QVERIFY(
+            error.description().contains(" ZZ:") && error.description().contains(access.path()));
+    }
+    QVERIFY(!QFile::exists(other));
 }
 
 void TestRegisterCopy::compactionKeepsTheDataAndLeavesNoWorkFile()
