@@ -55,7 +55,8 @@ QString originalName(const QDir& dir, const QString& fileName, bool* alreadyTher
     const QString base = info.completeBaseName() + QStringLiteral("-access-originale");
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     for (int n = 1;; ++n) {
-        const QString name = n == 1 ? base + suffix : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(suffix);
+        const QString name
+            = n == 1 ? base + suffix : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(suffix);
         const QString path = dir.filePath(name);
         if (sameFile(path, dir.filePath(fileName))) {
             *alreadyThere = true;

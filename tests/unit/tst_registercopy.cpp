@@ -2,6 +2,7 @@
 // committed, a failed copy leaves its target as it was, a file that is not
 // the register asked for is refused before the live file is touched, and
 // no work file is left behind.
+#include "app/accessconversion.h"
 #include "maintenance/dialogfilter.h"
 #include "maintenance/registercopy.h"
 #include "platform/accessfile.h"
@@ -183,6 +184,7 @@ private slots:
     void restoreRefusesFilesThatAreNotTheRegister();
     void restoreBringsBackTheSavedRecordsWithTheKeys();
     void accessRowsBecomeANewRegister();
+    void startupConvertsAccessRegistersAllOrNothing();
     void compactionKeepsTheDataAndLeavesNoWorkFile();
     void sameFileSeesThroughOtherSpellings();
     void dialogFiltersTakeThePlatformForm();
@@ -435,6 +437,61 @@ void TestRegisterCopy::accessRowsBecomeANewRegister()
             error.description().contains(" ZZ:") && error.description().contains(access.path()));
     }
     QVERIFY(!QFile::exists(other));
+}
+
+void TestRegisterCopy::startupConvertsAccessRegistersAllOrNothing()
+{
+    const QString files = QStringLiteral(OSTRALE_TEST_SCENARIOS "/files/access/");
+    const QByteArray volunteers = bytesOf(files + "emervol-access.mdb");
+    const QByteArray history = bytesOf(files + "stor-access.mdb");
+    const auto put = [&](const char* name, const QByteArray& bytes) {
+        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    const auto converted = [&] {
+        QStringList names;
+        for (const AccessConversion::Converted& file :
+            AccessConversion::convertFolder(m_dir.path()))
+            names << file.fileName + '>' + file.originalName;
+        return names;
+    };
+    makeAssociations(m_dir.filePath("asso.mdb"), 3, 10);
+    put("emervol.mdb", volunteers);
+    put("stor.mdb", bytesOf(QStringLiteral(OSTRALE_TEST_DATA "/access/V2000-test.mdb")));
+    put("voloesp.mdb", history); // an export: read as it is, never converted
+
+    // One file that cannot be converted: nothing is, and no file is left.
+    const QStringList before = filesIn(m_dir.path());
+    QCOMPARE(failureNumber(converted), 3078);
+    QCOMPARE(filesIn(m_dir.path()), before);
+    QCOMPARE(bytesOf(m_dir.filePath("emervol.mdb")), volunteers);
+
+    // A kill after the original got its second name left a link to it; a
+    // file of the same name that is not the original is left alone.
+    put("stor.mdb", history);
+    put("stor-access-originale.mdb", "altro");
+    QCOMPARE(::link(QFile::encodeName(m_dir.filePath("emervol.mdb")).constData(),
+                 QFile::encodeName(m_dir.filePath("emervol-access-originale.mdb")).constData()),
+        0);
+    QCOMPARE(converted(),
+        QStringList({ "emervol.mdb>emervol-access-originale.mdb",
+            "stor.mdb>stor-access-originale-2.mdb" }));
+    QCOMPARE(bytesOf(m_dir.filePath("emervol-access-originale.mdb")), volunteers);
+    QCOMPARE(bytesOf(m_dir.filePath("stor-access-originale-2.mdb")), history);
+    QCOMPARE(bytesOf(m_dir.filePath("stor-access-originale.mdb")), QByteArray("altro"));
+    QCOMPARE(bytesOf(m_dir.filePath("voloesp.mdb")), history);
+    QCOMPARE(rowsOf(m_dir.filePath("asso.mdb")), QStringLiteral("3/10"));
+    {
+        Connection db(m_dir.filePath("emervol.mdb"), false);
+        QCOMPARE(db.value("select group_concat(CODVOL) from EMERVOL"),
+            QStringLiteral("0010001,0010002"));
+    }
+    QCOMPARE(filesIn(m_dir.path()),
+        QStringList({ "asso.mdb", "emervol-access-originale.mdb", "emervol.mdb",
+            "stor-access-originale-2.mdb", "stor-access-originale.mdb", "stor.mdb",
+            "voloesp.mdb" }));
+    // Converted once: the next start finds nothing to do.
+    QCOMPARE(converted(), QStringList());
 }
 
 void TestRegisterCopy::compactionKeepsTheDataAndLeavesNoWorkFile()
