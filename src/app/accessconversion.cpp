@@ -7,7 +7,8 @@
 //     system has none, by a complete copy renamed to O): F is still the
 //     Access file, O the same bytes. A crash here leaves F as it was, and
 //     the next start converts it again, finding O already there and taking
-//     it as the original (the same file) instead of keeping a second copy;
+//     it as the original (the same file, or a copy of the same bytes) instead
+//     of keeping a second copy;
 //  3. the temporary register is renamed over F in one step: F is either the
 //     Access file or the new register, never missing.
 // So the folder never lacks F, and the next start never finds a folder it
@@ -47,8 +48,23 @@ bool sameFile(const QString& first, const QString& second)
         && a.st_ino == b.st_ino;
 }
 
+// Whether both files hold the same bytes (a copy left by an earlier start).
+bool sameContent(const QString& first, const QString& second)
+{
+    QFile a(first);
+    QFile b(second);
+    if (a.size() != b.size() || !a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 Block = 1 << 16;
+    while (!a.atEnd())
+        if (a.read(Block) != b.read(Block))
+            return false;
+    return true;
+}
+
 // "emervol-access-originale.mdb", or with "-2", "-3", ... when that name is
-// taken by another file. A name already holding this very file is taken again.
+// taken by another file. A name already holding this very file, or a copy of
+// it an interrupted start left, is taken again.
 QString originalName(const QDir& dir, const QString& fileName, bool* alreadyThere)
 {
     const QFileInfo info(fileName);
@@ -58,7 +74,8 @@ QString originalName(const QDir& dir, const QString& fileName, bool* alreadyTher
         const QString name
             = n == 1 ? base + suffix : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(suffix);
         const QString path = dir.filePath(name);
-        if (sameFile(path, dir.filePath(fileName))) {
+        if (sameFile(path, dir.filePath(fileName))
+            || (QFileInfo(path).isFile() && sameContent(path, dir.filePath(fileName)))) {
             *alreadyThere = true;
             return name;
         }
@@ -75,7 +92,8 @@ void keepUnder(const QString& from, const QString& to)
 {
     if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return;
-    if (errno != EPERM && errno != EXDEV && errno != ENOTSUP && errno != EOPNOTSUPP)
+    if (errno != EPERM && errno != EXDEV && errno != ENOTSUP && errno != EOPNOTSUPP
+        && errno != ENOSYS)
         failWrite(to);
     TemporaryBeside copy(to);
     copy.fill([&](const QString& path) {

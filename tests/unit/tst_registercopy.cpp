@@ -466,10 +466,12 @@ void TestRegisterCopy::startupConvertsAccessRegistersAllOrNothing()
     QCOMPARE(filesIn(m_dir.path()), before);
     QCOMPARE(bytesOf(m_dir.filePath("emervol.mdb")), volunteers);
 
-    // A kill after the original got its second name left a link to it; a
-    // file of the same name that is not the original is left alone.
+    // A kill after the originals got their second names left a link to one
+    // and a copy of the other; a file of the first name that is not the
+    // original is left alone.
     put("stor.mdb", history);
     put("stor-access-originale.mdb", "altro");
+    put("stor-access-originale-2.mdb", history);
     QCOMPARE(::link(QFile::encodeName(m_dir.filePath("emervol.mdb")).constData(),
                  QFile::encodeName(m_dir.filePath("emervol-access-originale.mdb")).constData()),
         0);
