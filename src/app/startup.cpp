@@ -1,6 +1,8 @@
 #include "startup.h"
 
+#include "accessconversion.h"
 #include "app.h"
+#include "platform/busypointer.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
 #include "store/queries.h"
@@ -32,6 +34,15 @@ void runStartup(App& app)
     Globals& g = app.g;
     g.storpieno = QStringLiteral("N");
     try {
+        // Registers left by an older program that saved them with Access are
+        // converted before anything opens them.
+        QList<AccessConversion::Converted> converted;
+        {
+            const BusyPointer busy;
+            converted = AccessConversion::convertFolder(QDir::currentPath());
+        }
+        if (!converted.isEmpty())
+            app.say(AccessConversion::message(converted));
         app.dbstor.open();
         if (historyHoldsRecords(app.dbstor))
             g.storpieno = QStringLiteral("S");

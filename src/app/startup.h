@@ -2,7 +2,8 @@
 
 class App;
 
-// The load of the main window: opens the history archive to learn whether it
+// The load of the main window: converts the registers an older program saved
+// with Access (AccessConversion, one message), opens the history archive to learn whether it
 // holds any record, builds the working-file paths, empties the badge work
 // file, reads the emergency name, then runs the steps the subsystems added
 // (the gate reasons are read there). The first

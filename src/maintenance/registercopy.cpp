@@ -1,150 +1,20 @@
 #include "registercopy.h"
 
 #include "enginefile.h"
+#include "platform/accessfile.h"
+#include "platform/databaseformat.h"
 #include "platform/error.h"
+#include "platform/temporarybeside.h"
+#include "store/accesscopy.h"
 #include "store/schema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-QString errnoText()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-[[noreturn]] void failWrite(const QString& path)
-{
-    const int code = errno;
-    if (code == ENOSPC)
-        throw FileError(
-            61, QStringLiteral("Disco pieno: spazio insufficiente per scrivere '%1'.").arg(path));
-    if (code == EACCES || code == EROFS || code == EPERM)
-        throw FileError(FileError::PermissionDenied,
-            QStringLiteral("Permesso negato: impossibile scrivere '%1'.").arg(path));
-    if (code == ENOENT || code == ENOTDIR)
-        throw FileError(FileError::PathNotFound,
-            QStringLiteral("Impossibile trovare il percorso di '%1'.").arg(path));
-    throw FileError(
-        57, QStringLiteral("Errore di I/O del dispositivo su '%1': %2").arg(path, errnoText()));
-}
-
-// Forces what was written to a file or a folder onto the disk; a failure
-// names `reportedAs`.
-void syncToDisk(const QString& path, const QString& reportedAs)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const bool folder = QFileInfo(path).isDir();
-    const int fd = ::open(name.constData(), folder ? O_RDONLY | O_DIRECTORY : O_RDWR);
-    if (fd < 0)
-        failWrite(reportedAs);
-    const int rc = ::fsync(fd);
-    const int code = errno;
-    ::close(fd);
-    errno = code;
-    if (rc != 0)
-        failWrite(reportedAs);
-}
-
-void removeJournals(const QString& path)
-{
-    for (const char* suffix : { "-journal", "-wal", "-shm" })
-        QFile::remove(path + QLatin1String(suffix));
-}
-
-// The mode a file of the program gets when it is created: what the
-// process's file-creation mask leaves of read and write for everyone.
-mode_t newFileMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// A temporary file beside a target, in the target's folder so that the
-// rename that puts it in place cannot cross file systems. It is removed with
-// its journals unless it was put in place. Failures while it is filled and
-// put in place name the target, the file the operator knows.
-class TemporaryBeside
-{
-public:
-    explicit TemporaryBeside(const QString& target)
-        : m_target(target)
-        , m_folder(QFileInfo(target).absolutePath())
-        , m_file(QFileInfo(target).absoluteFilePath() + QStringLiteral(".XXXXXX.tmp"))
-    {
-        if (!QFileInfo(m_folder).isDir()) {
-            errno = ENOENT;
-            failWrite(target);
-        }
-        if (!m_file.open()) {
-            errno = QFileInfo(m_folder).isWritable() ? ENOSPC : EACCES;
-            failWrite(target);
-        }
-        m_path = m_file.fileName();
-        m_file.close();
-    }
-    ~TemporaryBeside()
-    {
-        if (!m_placed)
-            removeJournals(m_path);
-    }
-    TemporaryBeside(const TemporaryBeside&) = delete;
-    TemporaryBeside& operator=(const TemporaryBeside&) = delete;
-
-    // Runs work on the temporary file; a failure it throws is told of the
-    // target instead.
-    template <typename Work> void fill(Work work) const
-    {
-        try {
-            work(m_path);
-        } catch (const DbError& failure) {
-            throw DbError(failure.number(), failure.description().replace(m_path, m_target));
-        } catch (const FileError& failure) {
-            throw FileError(failure.number(), failure.description().replace(m_path, m_target));
-        }
-    }
-
-    void putInPlace()
-    {
-        // The temporary file was made private; the file that takes the
-        // target's place gets the target's mode, or a new file's.
-        struct stat replaced
-        {
-        };
-        const QByteArray from = QFile::encodeName(m_path);
-        const QByteArray to = QFile::encodeName(m_target);
-        const mode_t mode
-            = ::stat(to.constData(), &replaced) == 0 ? replaced.st_mode & 07777 : newFileMode();
-        if (::chmod(from.constData(), mode) != 0)
-            failWrite(m_target);
-        syncToDisk(m_path, m_target);
-        // rename() replaces the target in one step: a crash leaves the old
-        // file or the new one, never a mix.
-        if (std::rename(from.constData(), to.constData()) != 0)
-            failWrite(m_target);
-        m_placed = true;
-        m_file.setAutoRemove(false);
-        syncToDisk(m_folder, m_folder);
-    }
-
-private:
-    QString m_target;
-    QString m_folder;
-    QTemporaryFile m_file;
-    QString m_path;
-    bool m_placed = false;
-};
 
 // Lets go of the journal of a live register before another file takes its
 // place: a write-ahead log left beside it would be replayed into the new
@@ -225,8 +95,13 @@ void copy(const QString& source, const QString& target)
     temporary.putInPlace();
 }
 
-void restore(const QString& source, const QString& live, const RegisterFile& kind)
+void restore(const QString& source, const QString& live, const RegisterFile& kind,
+    const AccessCopy::Progress& progress)
 {
+    if (isAccessFormat(databaseFormatOfFile(source))) {
+        restoreFromAccess(source, live, kind, progress);
+        return;
+    }
     checkRegister(source, kind);
     TemporaryBeside temporary(live);
     temporary.fill([&](const QString& copyPath) {
@@ -237,6 +112,20 @@ void restore(const QString& source, const QString& live, const RegisterFile& kin
         // lookups need; a key the saved records break refuses the restore here.
         Schema::createRegister(copyPath, kind);
     });
+    releaseJournal(live);
+    temporary.putInPlace();
+}
+
+void restoreFromAccess(const QString& source, const QString& live, const RegisterFile& kind,
+    const AccessCopy::Progress& progress)
+{
+    // A password, an encryption, a damaged file or another register's table
+    // are refused here, before anything is written.
+    const AccessFile access(source);
+    AccessCopy::checkRegister(access, kind);
+    TemporaryBeside temporary(live);
+    temporary.fill(
+        [&](const QString& copyPath) { AccessCopy::copy(access, copyPath, kind, progress); });
     releaseJournal(live);
     temporary.putInPlace();
 }
@@ -255,15 +144,16 @@ void checkRegister(const QString& path, const RegisterFile& kind)
     EngineFile file(path, EngineFile::ReadOnly);
     const QStringList fields = file.column("select name from pragma_table_info(?)", kind.table);
     if (fields.isEmpty())
-        throw DbError(DbError::TableNotFound,
-            QStringLiteral("Il file '%1' non contiene la tabella %2: non è un archivio '%3'.")
-                .arg(path, kind.table, kind.fileName));
+        throw Schema::tableMissing(path, kind);
     QStringList expected;
     for (const QString& field : kind.fields)
         expected << field.toUpper();
     QStringList found;
     for (const QString& field : fields)
         found << field.toUpper();
+    for (const QString& field : expected)
+        if (!found.contains(field))
+            throw Schema::fieldMissing(path, kind, field);
     if (found != expected)
         throw DbError(DbError::ItemNotFound,
             QStringLiteral("I campi della tabella %2 nel file '%1' non sono quelli di un "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/accesscopy.h"
+
 #include <QString>
 
 struct RegisterFile;
@@ -19,8 +21,14 @@ void copy(const QString& source, const QString& target);
 // Copies `source` over the live register `live` after it checked that
 // `source` is a register of that kind; the copy gets the register's keys and
 // indexes before it takes the live file's place. Nothing of `live` is touched
-// until the copy is complete.
-void restore(const QString& source, const QString& live, const RegisterFile& kind);
+// until the copy is complete. A `source` saved by Access has its rows
+// written into the new file (AccessCopy), told to `progress`.
+void restore(const QString& source, const QString& live, const RegisterFile& kind,
+    const AccessCopy::Progress& progress = {});
+
+// The same for a source known to be an Access file.
+void restoreFromAccess(const QString& source, const QString& live, const RegisterFile& kind,
+    const AccessCopy::Progress& progress = {});
 
 // Throws unless `path` is a database holding the register's table with
 // exactly its fields, in order. The file is opened read-only.

@@ -4,6 +4,7 @@
 #include "operations.h"
 
 #include "app/app.h"
+#include "app/mainwindow.h"
 #include "dialogfilter.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
@@ -12,8 +13,41 @@
 #include "store/schema.h"
 
 #include <QDir>
+#include <QStatusBar>
 
 namespace {
+
+// The rows of a long Access copy, counted in the status bar; it is cleared
+// when the copy ends.
+class CopyProgress
+{
+public:
+    CopyProgress(App& app, const QString& what)
+        : m_main(app.mainWindow())
+        , m_what(what)
+    {
+    }
+    ~CopyProgress()
+    {
+        if (m_main)
+            m_main->statusBar()->clearMessage();
+    }
+    CopyProgress(const CopyProgress&) = delete;
+    CopyProgress& operator=(const CopyProgress&) = delete;
+
+    void operator()(qint64 done, qint64 total) const
+    {
+        if (!m_main)
+            return;
+        m_main->statusBar()->showMessage(
+            QStringLiteral("%1: %2 di %3").arg(m_what).arg(done).arg(total));
+        m_main->statusBar()->repaint();
+    }
+
+private:
+    MainWindow* m_main;
+    QString m_what;
+};
 
 // False when the whole restore ends (a Cancel or the live file chosen).
 bool restoreRegister(App& app, const SavedRegister& saved, bool first)
@@ -38,7 +72,9 @@ bool restoreRegister(App& app, const SavedRegister& saved, bool first)
     app.g.percorso2 = chosen;
     saved.connection(app).closeDatabase();
     try {
-        RegisterCopy::restore(chosen, live, *Schema::find(saved.liveFile));
+        const CopyProgress progress(app, saved.restoreTitle);
+        RegisterCopy::restore(chosen, live, *Schema::find(saved.liveFile),
+            [&progress](qint64 done, qint64 total) { progress(done, total); });
     } catch (const OstraleError&) {
         // The live file is as it was; the failure is reported as every
         // other one is, and ends the restore.

@@ -2,6 +2,7 @@
 
 #include "accesshandle.h"
 #include "accessheader.h"
+#include "accessproperties.h"
 #include "error.h"
 
 #include <QFile>
@@ -69,7 +70,9 @@ AccessFile::AccessFile(const QString& path)
         throw damagedAccessFile(path);
     m_handle = std::make_shared<AccessHandle>(mdb, path, info.size(), format);
     mdb_set_boolean_fmt_numbers(mdb);
-    if (!mdb_read_catalog(mdb, MDB_TABLE))
+    // libmdb would loop for ever on some damaged property records: they are
+    // checked before it reads them.
+    if (!AccessProperties::catalogReadable(mdb) || !mdb_read_catalog(mdb, MDB_TABLE))
         throw damagedAccessFile(path);
     for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));

@@ -151,6 +151,11 @@ int AccessTable::column(const QString& name) const
     return m_columnByName.value(name.toLower(), -1);
 }
 
+qint64 AccessTable::rowCount() const
+{
+    return static_cast<qint64>(m_reading->table->num_rows);
+}
+
 bool AccessTable::next()
 {
     Reading& r = *m_reading;

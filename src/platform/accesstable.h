@@ -31,6 +31,9 @@ public:
     // The position of a column in columns(), -1 when the table has none.
     int column(const QString& name) const;
 
+    // The number of rows the table definition counts.
+    qint64 rowCount() const;
+
     // Reads the next row; false after the last. A row that cannot be read
     // whole (a damaged file) is DbError 3049.
     bool next();

@@ -119,4 +119,18 @@ void createRegister(const QString& path, const RegisterFile& file)
         throw *failure;
 }
 
+DbError tableMissing(const QString& path, const RegisterFile& file)
+{
+    return DbError(DbError::TableNotFound,
+        QStringLiteral("Il file '%1' non contiene la tabella %2: non è un archivio '%3'.")
+            .arg(path, file.table, file.fileName));
+}
+
+DbError fieldMissing(const QString& path, const RegisterFile& file, const QString& field)
+{
+    return DbError(DbError::ItemNotFound,
+        QStringLiteral("Nella tabella %2 del file '%1' manca il campo %4: non è un archivio '%3'.")
+            .arg(path, file.table, file.fileName, field));
+}
+
 } // namespace Schema

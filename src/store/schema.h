@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/error.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,8 +10,8 @@
 // keys and the indexes the lookups need.
 struct RegisterFile
 {
-    QString fileName;   // "asso.mdb"
-    QString table;      // "ASSO"
+    QString fileName; // "asso.mdb"
+    QString table; // "ASSO"
     QStringList fields; // in table order
     QStringList numericFields;
     QList<QStringList> uniqueKeys;
@@ -27,5 +29,10 @@ const RegisterFile* find(const QString& fileName);
 
 // Creates the file with its table, keys and indexes, if they are missing.
 void createRegister(const QString& path, const RegisterFile& file);
+
+// The refusals of a file that is not the register it was taken for, naming
+// the file: 3078 without the register's table, 3265 without one of its fields.
+DbError tableMissing(const QString& path, const RegisterFile& file);
+DbError fieldMissing(const QString& path, const RegisterFile& file, const QString& field);
 
 } // namespace Schema

@@ -2,7 +2,8 @@
 # Builds the Debian package from the build folder, unpacks it into a
 # temporary root and checks what a desk installed from it gets: the programs,
 # the menu entry, the icon and the manual, and the runtime packages it
-# declares (the linked Qt and SQLite libraries and what Qt loads by itself).
+# declares (the linked Qt, SQLite and mdbtools libraries and what Qt loads by
+# itself).
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -37,7 +38,7 @@ esac
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for wanted in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6printsupport6 \
-    libsqlite3-0 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
+    libsqlite3-0 libmdb3 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     grep -Eq "(^|, )$wanted( |,|$)" <<<"$depends" || fail "Depends lacks $wanted: $depends"
 done
 

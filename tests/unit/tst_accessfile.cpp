@@ -260,7 +260,7 @@ void TestAccessFile::columnsByNameAndTablesReadAtOnce()
 
 void TestAccessFile::refusesWhatItCannotRead()
 {
-    const QByteArray jet4 = bytesOf(file("V2000-test.mdb")),
+    const QByteArray jet3 = bytesOf(file("V1997-test.mdb")), jet4 = bytesOf(file("V2000-test.mdb")),
                      memo = bytesOf(file("V2016-longtext.accdb"));
     const int rows = jet4.indexOf(QByteArray("h\0i\0j\0k\0l\0m\0n\0o\0p\0", 18)) / 4096 * 4096;
     using Refusal = std::pair<int, const char*>;
@@ -277,6 +277,9 @@ void TestAccessFile::refusesWhatItCannotRead()
         // claim a gigabyte.
         { made("memo.accdb", memo, memo.indexOf(QByteArray("\x10\x27\0\0", 4)), "\xff\xff\xff\x3f"),
             damaged },
+        // A property record of a table in the catalog given the length zero,
+        // on which libmdb would loop for ever.
+        { made("properties.mdb", jet3, 0x18255, QByteArray(1, '\0')), damaged },
         { made("text.mdb", "CODASS,DENOM\r\n" + QByteArray(9000, 'x')), foreign },
         { made("register.mdb", QByteArray("SQLite format 3\0", 16) + QByteArray(3 * 4096, '\0')),
             foreign },
