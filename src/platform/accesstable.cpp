@@ -151,6 +151,11 @@ int AccessTable::column(const QString& name) const
     return m_columnByName.value(name.toLower(), -1);
 }
 
+quint64 AccessTable::rowCount() const
+{
+    return m_reading->table->num_rows;
+}
+
 bool AccessTable::next()
 {
     Reading& r = *m_reading;

@@ -31,6 +31,9 @@ public:
     // The position of a column in columns(), -1 when the table has none.
     int column(const QString& name) const;
 
+    // How many rows the table holds, as its definition counts them.
+    quint64 rowCount() const;
+
     // Reads the next row; false after the last. A row that cannot be read
     // whole (a damaged file) is DbError 3049.
     bool next();
