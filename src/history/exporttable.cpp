@@ -11,9 +11,10 @@ ExportTable::~ExportTable() = default;
 
 std::unique_ptr<ExportTable> ExportTable::open(DataControl& connection)
 {
-    // The connection finds its file in the current folder; so does this.
-    const QString path = QDir::current().absoluteFilePath(connection.fileName());
-    if (isAccessFormat(databaseFormatOfFile(path)))
-        return std::make_unique<AccessExportTable>(path, connection.table());
+    // The connection finds its file by its bare name in the current folder;
+    // so does the Access reader, whose messages then name it so.
+    const QString name = connection.fileName();
+    if (isAccessFormat(databaseFormatOfFile(QDir::current().absoluteFilePath(name))))
+        return std::make_unique<AccessExportTable>(name, connection.table());
     return std::make_unique<SqlExportTable>(connection);
 }
