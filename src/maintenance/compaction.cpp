@@ -55,8 +55,7 @@ void compattadatabase(App& app)
             connection.closeDatabase();
             // A file saved by Access (TALPEX's exports) is only ever read:
             // it is left as it is, nothing written into or beside it.
-            if (isAccessFormat(
-                    databaseFormatOfFile(app.g.cartellaapp + QLatin1Char('/') + name))) {
+            if (isAccessFormat(databaseFormatOfFile(app.g.cartellaapp + QLatin1Char('/') + name))) {
                 accessFiles << name;
                 continue;
             }
