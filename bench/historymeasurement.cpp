@@ -1,5 +1,6 @@
 #include "historymeasurement.h"
 
+#include "accessimportmeasurement.h"
 #include "app/app.h"
 #include "bareconnection.h"
 #include "bareimport.h"
@@ -9,6 +10,7 @@
 #include "session.h"
 #include "store/schema.h"
 #include "syntheticdata.h"
+#include "talpexexport.h"
 #include "timing.h"
 
 #include <QDir>
@@ -24,48 +26,6 @@ constexpr int ticked = 50;
 constexpr int entryRuns = 5;
 // A million-record import takes seconds: three of each size, in turns.
 constexpr int importRuns = 3;
-
-QString associationCode(int index)
-{
-    return SyntheticData::placeOf(index / 10).province
-        + QStringLiteral("%1").arg(index % 10000, 4, 10, QLatin1Char('0'));
-}
-
-// TALPEX's export: the camp's associations, and as many volunteers as the
-// history archive holds, spread over them.
-void seedTalpex(Session& session)
-{
-    const int associations = session.sizes().associations;
-    {
-        BulkWriter writer(QDir(session.folder()).filePath(QStringLiteral("assoesp.mdb")),
-            *Schema::find(QStringLiteral("assoesp.mdb")));
-        SyntheticData data(4004);
-        for (int i = 0; i < associations; ++i) {
-            const SyntheticData::Place place = SyntheticData::placeOf(i / 10);
-            QVariantList values { associationCode(i), SyntheticData::associationName(i),
-                data.street(), place.postCode, place.city, place.province, data.phone(),
-                data.phone(), data.mail(QStringLiteral("sede%1").arg(i)), QString(), 0, 0 };
-            while (values.size() < 22)
-                values << QString();
-            writer.insert(values);
-        }
-        writer.finish();
-    }
-    BulkWriter writer(QDir(session.folder()).filePath(QStringLiteral("voloesp.mdb")),
-        *Schema::find(QStringLiteral("voloesp.mdb")));
-    SyntheticData data(5005);
-    for (int i = 0; i < session.sizes().historyRecords; ++i) {
-        const SyntheticData::Place place = data.place();
-        QVariantList values { QStringLiteral("%1").arg(i % 10000, 4, 10, QLatin1Char('0')),
-            associationCode(data.below(associations)), data.surname(), data.givenName(),
-            data.street(), place.postCode, place.city, place.province, data.phone(), QString(),
-            QString(), data.specialization() };
-        while (values.size() < 19)
-            values << QString();
-        writer.insert(values);
-    }
-    writer.finish();
-}
 
 qint64 count(BareConnection& connection, const QString& sql)
 {
@@ -230,32 +190,6 @@ UpdateFigures measureHistoryUpdate(Session& session)
     return figures;
 }
 
-// Each import replaces every history record with the export's, so running
-// it again on the same files measures the same work.
-double measureImport(Session& session)
-{
-    App& app = session.program();
-    const qsizetype boxes = app.messages().shown().size();
-    const double ms
-        = Timing::milliseconds([&] { app.command(QStringLiteral("mnaggstotalpex"))(app); });
-    checkNoError(app, session, QStringLiteral("registry import"));
-    check(app.messages().shown().size() == boxes + 1
-            && app.messages().shown().last().text
-                == QStringLiteral("Storico aggiornato da TALPEX."),
-        session, QStringLiteral("registry import: it failed or said something else"));
-    BareConnection stor(session.folder(), QStringLiteral("stor.mdb"));
-    QSqlQuery attach(stor.db());
-    requireSql(
-        attach.exec(QStringLiteral("attach database '%1' as talpex")
-                        .arg(QDir(session.folder()).filePath(QStringLiteral("assoesp.mdb")))),
-        attach);
-    const qint64 imported = count(stor,
-        QStringLiteral("select count(*) from STOR where DENOM in (select DENOM from talpex.ASSO)"));
-    check(imported == session.sizes().historyRecords, session,
-        QStringLiteral("registry import: %1 records of TALPEX's associations").arg(imported));
-    return ms;
-}
-
 } // namespace
 
 namespace HistoryMeasurement {
@@ -272,18 +206,20 @@ QList<ReportRow> measure(Session& n, Session& tenN)
         }
     const UpdateFigures updateN = measureHistoryUpdate(n);
     const UpdateFigures updateTenN = measureHistoryUpdate(tenN);
-    seedTalpex(n);
-    seedTalpex(tenN);
+    TalpexExport::seed(n, n.sizes().historyRecords);
+    TalpexExport::seed(tenN, tenN.sizes().historyRecords);
     QList<double> import[2];
     QList<double> bareImport[2];
     for (int run = 0; run < importRuns; ++run)
         for (int side = 0; side < 2; ++side) {
-            import[side] << measureImport(*sessions[side]);
+            import[side] << TalpexExport::timeImport(*sessions[side],
+                QStringLiteral("registry import"), sessions[side]->sizes().historyRecords);
             qint64 loaded = 0;
             bareImport[side] << BareImport::measure(sessions[side]->folder(), loaded);
             check(loaded == sessions[side]->sizes().historyRecords, *sessions[side],
                 QStringLiteral("bare registry import: %1 records loaded").arg(loaded));
         }
+    const ReportRow accessImport = AccessImportMeasurement::measure(n, tenN);
     return {
         { QStringLiteral("multiple entry"), Timing::median(entry[0]), Timing::median(entry[1]), 0,
             0, 2, true, 0 },
@@ -291,6 +227,7 @@ QList<ReportRow> measure(Session& n, Session& tenN)
             updateTenN.bare, 12, false, 3 },
         { QStringLiteral("registry import"), Timing::median(import[0]), Timing::median(import[1]),
             Timing::median(bareImport[0]), Timing::median(bareImport[1]), 13, false, 2 },
+        accessImport,
     };
 }
 

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-class DataControl;
+class ExportTable;
 class StatusProgress;
 
 // One volunteer of TALPEX's export, with what the history archive takes
@@ -25,9 +25,9 @@ struct ExportVolunteer
 class ExportVolunteers
 {
 public:
-    // Reads the table of `volo`'s file; a failure throws the engine's error.
+    // Reads the whole of `volo`; a failure throws the reader's error.
     // `progress` is told how many volunteers have been read.
-    ExportVolunteers(DataControl& volo, StatusProgress& progress);
+    ExportVolunteers(ExportTable& volo, StatusProgress& progress);
 
     // The association's volunteers in surname order (surnames alike in
     // the export's order).
@@ -36,8 +36,3 @@ public:
 private:
     QHash<QString, QList<ExportVolunteer>> m_byAssociation;
 };
-
-// A key that is the same for two texts that the export's and the archive's
-// text fields hold equal: a to z taken as A to Z, every other character as
-// it is. A text with no lower-case letter is its own key (no copy is made).
-QString textFieldKey(const QString& text);

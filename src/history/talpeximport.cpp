@@ -1,17 +1,21 @@
 #include "talpeximport.h"
 
 #include "app/app.h"
+#include "exporttable.h"
 #include "exportvolunteers.h"
 #include "historywriter.h"
 #include "indexesaside.h"
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "statusprogress.h"
-#include "store/historyqueries.h"
 #include "store/queries.h"
+#include "textfieldorder.h"
 
 #include <QSet>
 #include <QSqlQuery>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -34,37 +38,35 @@ QString problemWith(const DbError& error, const DataControl& file)
     }
 }
 
-// Opens an export file and counts its records; any failure is told by the
+// Runs one step of reading an export file; any failure is told by the
 // file's name.
-qint64 countRecords(DataControl& file, const QString& countSql)
+template <typename Step> auto reading(const DataControl& file, Step step)
 {
     try {
-        file.setRecordSource(countSql);
-        file.refresh();
-        const qint64 count = file.recordset().field(QStringLiteral("N")).toLongLong();
-        file.endReading();
-        return count;
+        return step();
     } catch (const DbError& error) {
         throw DbError(error.number(), problemWith(error, file));
     }
 }
 
-// The association's part of its history records.
-HistoryRecord historyRecordOf(const Recordset& association)
+// The export's associations with what their history records take of them,
+// in name order (names alike in the export's order).
+QList<HistoryRecord> readAssociations(ExportTable& asso)
 {
-    const auto a = [&](const char* name) { return association.field(QString::fromLatin1(name)); };
-    return { a("CODASS"), {}, a("DENOM"), a("INDIR"), a("CAP"), a("CITTA"), a("PROV"), a("TEL"),
-        a("FAX"), a("MAIL"), {}, {}, {} };
-}
-
-ExportVolunteers readVolunteers(App& app, qint64 volunteers)
-{
-    StatusProgress progress(app, QStringLiteral("Lettura dei volontari TALPEX"), volunteers);
-    try {
-        return ExportVolunteers(app.Data2, progress);
-    } catch (const DbError& error) {
-        throw DbError(error.number(), problemWith(error, app.Data2));
+    asso.start({ QStringLiteral("CODASS"), QStringLiteral("DENOM"), QStringLiteral("INDIR"),
+        QStringLiteral("CAP"), QStringLiteral("CITTA"), QStringLiteral("PROV"),
+        QStringLiteral("TEL"), QStringLiteral("FAX"), QStringLiteral("MAIL") });
+    QList<HistoryRecord> associations;
+    while (asso.next()) {
+        const auto a = [&](int i) { return asso.value(i); };
+        associations.append(
+            { a(0), {}, a(1), a(2), a(3), a(4), a(5), a(6), a(7), a(8), {}, {}, {} });
     }
+    std::stable_sort(associations.begin(), associations.end(),
+        [](const HistoryRecord& x, const HistoryRecord& y) {
+            return textFieldBefore(x.denom, y.denom);
+        });
+    return associations;
 }
 
 // The export files are opened anew for each import and let go after it: the
@@ -126,7 +128,7 @@ private:
 // Every history record of the export's associations goes in one pass over
 // the archive (a deletion by name for each of them would look each one up
 // in an index that the import rewrites anyway).
-void removeHistoryOfExport(App& app)
+void removeHistoryOfExport(App& app, const QList<HistoryRecord>& associations)
 {
     Database& stor = app.Data5.database();
     QSqlQuery query(stor.handle());
@@ -137,12 +139,9 @@ void removeHistoryOfExport(App& app)
     run(QStringLiteral("create temp table TALPEX_DENOM (DENOM TEXT)"));
     QSqlQuery insert(stor.handle());
     insert.prepare(QStringLiteral("insert into temp.TALPEX_DENOM values (?)"));
-    app.Data1.setRecordSource(HistoryQueries::talpexAssociationsByName);
-    app.Data1.refresh();
-    for (Recordset& association = app.Data1.recordset(); !association.eof();
-         association.moveNext()) {
-        const QString denom = association.field(QStringLiteral("DENOM"));
-        insert.addBindValue(denom.isNull() ? QString(QLatin1String("")) : denom);
+    for (const HistoryRecord& association : associations) {
+        insert.addBindValue(
+            association.denom.isNull() ? QString(QLatin1String("")) : association.denom);
         if (!insert.exec())
             throw Database::translate(insert.lastError(), stor.fileName());
     }
@@ -155,29 +154,35 @@ void importAll(App& app)
 {
     const BusyPointer busy;
     const ExportFilesOpen exportFiles(app);
-    countRecords(app.Data1, HistoryQueries::talpexAssociationCount);
-    const qint64 volunteers = countRecords(app.Data2, HistoryQueries::talpexVolunteerCount);
-    const ExportVolunteers exported = readVolunteers(app, volunteers);
+    // Each export file may be the desk's own kind or one saved by Access.
+    const std::unique_ptr<ExportTable> asso
+        = reading(app.Data1, [&] { return ExportTable::open(app.Data1); });
+    reading(app.Data1, [&] { return asso->count(); });
+    const std::unique_ptr<ExportTable> volo
+        = reading(app.Data2, [&] { return ExportTable::open(app.Data2); });
+    const qint64 volunteers = reading(app.Data2, [&] { return volo->count(); });
+    const ExportVolunteers exported = [&] {
+        StatusProgress progress(app, QStringLiteral("Lettura dei volontari TALPEX"), volunteers);
+        return reading(app.Data2, [&] { return ExportVolunteers(*volo, progress); });
+    }();
+    const QList<HistoryRecord> associations
+        = reading(app.Data1, [&] { return readAssociations(*asso); });
 
     StatusProgress progress(app, QStringLiteral("Agg. storico da TALPEX"), volunteers);
     const BulkRewriteSettings settings(app.Data5.database());
     Transaction import(app.Data5);
     IndexesSetAside indexes(app.Data5.database(), app.Data5.table());
-    removeHistoryOfExport(app);
+    removeHistoryOfExport(app, associations);
     HistoryWriter writer(app.Data5);
     // Two associations of the export with the same name: the later one's
     // volunteers replace the earlier one's, as its history would.
     QSet<QString> namesMet;
-    app.Data1.setRecordSource(HistoryQueries::talpexAssociationsByName);
-    app.Data1.refresh();
     qint64 done = 0;
-    for (Recordset& association = app.Data1.recordset(); !association.eof();
-         association.moveNext()) {
-        const QString name = textFieldKey(association.field(QStringLiteral("DENOM")));
+    for (HistoryRecord record : associations) {
+        const QString name = textFieldKey(record.denom);
         if (namesMet.contains(name))
-            cancellastorass(app, writer);
+            cancellastorass(writer, record.denom);
         namesMet.insert(name);
-        HistoryRecord record = historyRecordOf(association);
         for (const ExportVolunteer& volunteer : exported.ofAssociation(record.codass)) {
             record.codvol = volunteer.codvol;
             record.cogn = volunteer.cogn;
@@ -194,9 +199,9 @@ void importAll(App& app)
 
 } // namespace
 
-void cancellastorass(App& app, HistoryWriter& writer)
+void cancellastorass(HistoryWriter& writer, const QString& denom)
 {
-    writer.removeAssociation(app.Data1.recordset().field(QStringLiteral("DENOM")));
+    writer.removeAssociation(denom);
 }
 
 void importastorico(App& app)

@@ -1,9 +1,11 @@
 // "Compatta Data Base": every register file is rebuilt compact by the engine
-// and put in its own place, with its connections let go around it.
+// and put in its own place, with its connections let go around it. Files
+// saved by Access are left out, and named in a message after the usual one.
 #include "operations.h"
 
 #include "app/app.h"
 #include "platform/busypointer.h"
+#include "platform/databaseformat.h"
 #include "platform/error.h"
 #include "registercopy.h"
 
@@ -44,12 +46,19 @@ namespace Maintenance {
 
 void compattadatabase(App& app)
 {
+    QStringList accessFiles;
     {
         const BusyPointer busy;
         for (const CompactedFile& file : compactedFiles) {
             const QString name = QString::fromLatin1(file.fileName);
             DataControl& connection = file.connection(app);
             connection.closeDatabase();
+            // A file saved by Access (TALPEX's exports) is only ever read:
+            // it is left as it is, nothing written into or beside it.
+            if (isAccessFormat(databaseFormatOfFile(app.g.cartellaapp + QLatin1Char('/') + name))) {
+                accessFiles << name;
+                continue;
+            }
             // The history database opened at start-up uses the same file and
             // must let go of it too; it opens again at its next use.
             if (app.dbstor.fileName().compare(name, Qt::CaseInsensitive) == 0)
@@ -68,6 +77,10 @@ void compattadatabase(App& app)
         forgetReadData(app);
     }
     app.say(QStringLiteral("Data Base compattati"));
+    if (!accessFiles.isEmpty())
+        app.say(QStringLiteral("Non compattati, perché salvati da Access e soltanto letti dal "
+                               "programma: %1.")
+                    .arg(accessFiles.join(QStringLiteral(", "))));
 }
 
 } // namespace Maintenance

@@ -14,6 +14,7 @@
 #include "platform/textfile.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -99,9 +100,8 @@ void expectPrefixStep(Scenario& scenario, const Step& step)
 {
     const std::optional<QString> text = textOf(scenario, step.args[0]);
     if (!text->startsWith(step.args[1]))
-        throw StepFailure {
-            QStringLiteral("expected a text beginning %1, found %2").arg(quoted(step.args[1]), quoted(*text))
-        };
+        throw StepFailure { QStringLiteral("expected a text beginning %1, found %2")
+                                .arg(quoted(step.args[1]), quoted(*text)) };
 }
 
 void expectVisibleStep(Scenario& scenario, const Step& step)
@@ -194,6 +194,37 @@ void expectNoFileStep(Scenario& scenario, const Step& step)
         throw StepFailure { QStringLiteral("expected no file %1, found one").arg(step.args[0]) };
 }
 
+// A file another program wrote is still, byte for byte, the one handed over.
+void expectCopyStep(Scenario& scenario, const Step& step)
+{
+    const auto bytesOf = [](const QString& path, const QString& named) {
+        QFile file(path);
+        if (!QFileInfo(path).isFile())
+            throw StepFailure { QStringLiteral("expected a file %1, found none").arg(named) };
+        if (!file.open(QIODevice::ReadOnly))
+            throw StepFailure {
+                QStringLiteral("cannot read %1: %2").arg(path, file.errorString())
+            };
+        return file.readAll();
+    };
+    const QByteArray original = bytesOf(scenario.scriptPath(step.args[0]), step.args[0]);
+    const QByteArray found = bytesOf(scenario.path(step.args[1]), step.args[1]);
+    if (found != original)
+        throw StepFailure { QStringLiteral("expected %1 to hold the bytes of %2, found %3 bytes "
+                                           "that differ")
+                                .arg(step.args[1], step.args[0])
+                                .arg(found.size()) };
+}
+
+// Every name in the program folder, files and folders alike, in name order.
+void expectFolderStep(Scenario& scenario, const Step& step)
+{
+    const QDir folder(scenario.path(QStringLiteral(".")));
+    compareBlock(step.block,
+        folder.entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name));
+}
+
 void expectPrintedStep(Scenario& scenario, const Step& step)
 {
     const Printer& printer = scenario.app().printer();
@@ -261,6 +292,8 @@ QList<StepKind> checkingSteps()
         { "expect-sql", 2, 2, true, expectSqlStep },
         { "expect-file", 1, 1, true, expectFileStep },
         { "expect-no-file", 1, 1, false, expectNoFileStep },
+        { "expect-copy", 2, 2, false, expectCopyStep },
+        { "expect-folder", 0, 0, true, expectFolderStep },
         { "expect-printed", 0, 0, true, expectPrintedStep },
         { "expect-jobs", 1, 1, false, expectJobsStep },
         { "expect-started", 1, 1, false, expectStartedStep },

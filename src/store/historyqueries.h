@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The fixed query texts of the history windows and updates (stor.mdb, and
 // the TALPEX export files assoesp.mdb and voloesp.mdb), each named after
@@ -24,13 +25,16 @@ inline const QString insertHistoryRecord
 // The camp's volunteers (emervol.mdb), for the progress of the update.
 inline const QString volunteerCount = QStringLiteral("select count(*) as N from EMERVOL");
 
-// TALPEX: its associations (assoesp.mdb) and its volunteers (voloesp.mdb).
-inline const QString talpexAssociationsByName = QStringLiteral("select * from ASSO order by DENOM");
-inline const QString talpexAssociationCount = QStringLiteral("select count(*) as N from ASSO");
-// The export's volunteers in table order, read once and grouped by the
-// program (the fields in the order it takes them).
-inline const QString talpexVolunteers
-    = QStringLiteral("select CODASS, CODVOL, COGN, NOME, SPEC from VOLO");
-inline const QString talpexVolunteerCount = QStringLiteral("select count(*) as N from VOLO");
+// TALPEX's export tables (ASSO of assoesp.mdb, VOLO of voloesp.mdb): how
+// many rows one holds, and the named fields of all its rows in table order
+// (the import groups and orders them itself).
+inline QString exportCount(const QString& table)
+{
+    return QStringLiteral("select count(*) as N from %1").arg(table);
+}
+inline QString exportRows(const QString& table, const QStringList& fields)
+{
+    return QStringLiteral("select %1 from %2").arg(fields.join(QStringLiteral(", ")), table);
+}
 
 } // namespace HistoryQueries
