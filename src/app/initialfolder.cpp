@@ -1,5 +1,6 @@
 #include "initialfolder.h"
 
+#include "platform/engine.h"
 #include "platform/textfile.h"
 #include "store/schema.h"
 
@@ -53,7 +54,8 @@ void layDown(const QString& folder)
 {
     const QDir dir(folder);
     for (const RegisterFile& file : Schema::registerFiles())
-        Schema::createRegister(dir.filePath(file.fileName), file);
+        (file.external ? Engine::files() : Engine::registers())
+            .createRegister(dir.filePath(file.fileName), file);
     for (const QString& name : textFiles) {
         QFile resource(QStringLiteral(":/initial/") + name);
         if (!resource.open(QIODevice::ReadOnly))

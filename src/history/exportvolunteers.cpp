@@ -54,7 +54,7 @@ ExportVolunteers::ExportVolunteers(DataControl& volo, StatusProgress& progress)
     QSqlQuery query(database.handle());
     query.setForwardOnly(true);
     if (!query.exec(HistoryQueries::talpexVolunteers))
-        throw Database::translate(query.lastError(), volo.fileName());
+        throw volo.database().translate(query.lastError());
     qint64 read = 0;
     while (query.next()) {
         progress.step(++read);
@@ -65,7 +65,7 @@ ExportVolunteers::ExportVolunteers(DataControl& volo, StatusProgress& progress)
             query.value(2).toString(), query.value(3).toString(), query.value(4).toString() });
     }
     if (query.lastError().isValid())
-        throw Database::translate(query.lastError(), volo.fileName());
+        throw volo.database().translate(query.lastError());
     for (QList<ExportVolunteer>& volunteers : m_byAssociation)
         std::stable_sort(volunteers.begin(), volunteers.end(), surnameBefore);
 }

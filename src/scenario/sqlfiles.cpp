@@ -2,6 +2,7 @@
 
 #include "stepfailure.h"
 
+#include "platform/engine.h"
 #include "platform/error.h"
 #include "store/schema.h"
 
@@ -56,7 +57,7 @@ void createIfMissing(const QString& path)
     if (QFileInfo::exists(path) && hasTable(path, definition->table))
         return;
     try {
-        Schema::createRegister(path, *definition);
+        Engine::files().createRegister(path, *definition);
     } catch (const OstraleError& error) {
         throw StepFailure { QStringLiteral("cannot create %1: %2").arg(path, errorText(error)) };
     }

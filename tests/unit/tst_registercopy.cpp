@@ -5,6 +5,7 @@
 #include "maintenance/dialogfilter.h"
 #include "maintenance/registercopy.h"
 #include "platform/error.h"
+#include "platform/fileengine.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -68,7 +69,7 @@ private:
 
 void makeAssociations(const QString& path, int rows, int firstCode = 0)
 {
-    Schema::createRegister(path, kind("asso.mdb"));
+    Engine::files().createRegister(path, kind("asso.mdb"));
     Connection db(path);
     db.exec(QStringLiteral("begin"));
     for (int i = 0; i < rows; ++i)
@@ -338,14 +339,14 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
     } else if (content == QLatin1String("damaged")) {
         makeDamaged(chosen);
     } else if (content == QLatin1String("volunteers")) {
-        Schema::createRegister(chosen, kind("emervol.mdb"));
+        Engine::files().createRegister(chosen, kind("emervol.mdb"));
     } else if (content == QLatin1String("exported")) {
-        Schema::createRegister(chosen, kind("assoesp.mdb"));
+        Engine::files().createRegister(chosen, kind("assoesp.mdb"));
     } else if (content == QLatin1String("renamed")) {
         // As many fields as the register, one of them named otherwise and
         // in no key or index, so that the keys alone would go on it.
         Connection db(chosen);
-        for (const QString& statement : kind("asso.mdb").createStatements())
+        for (const QString& statement : FileEngine::createStatements(kind("asso.mdb")))
             db.exec(QString(statement).replace(QStringLiteral(" INDIR "), QStringLiteral(" VIA ")));
         db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('9', 'NOVE')"));
     }
@@ -366,7 +367,7 @@ void TestRegisterCopy::restoreBringsBackTheSavedRecordsWithTheKeys()
     const QString saved = m_dir.filePath(QStringLiteral("assosalvo.mdb"));
     {
         Connection db(saved);
-        db.exec(kind("asso.mdb").createStatements().first());
+        db.exec(FileEngine::createStatements(kind("asso.mdb")).first());
         db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('7', 'SETTE')"));
     }
     RegisterCopy::restore(saved, live, kind("asso.mdb"));
