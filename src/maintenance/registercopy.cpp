@@ -1,7 +1,7 @@
 #include "registercopy.h"
 
 #include "enginefile.h"
-#include "platform/engine.h"
+#include "platform/fileengine.h"
 #include "platform/error.h"
 #include "store/schema.h"
 
@@ -236,7 +236,7 @@ void restore(const QString& source, const QString& live, const RegisterFile& kin
         from.close();
         // A file saved by an older desk may lack a key or an index the
         // lookups need; a key the saved records break refuses the restore here.
-        Engine::files().createRegister(copyPath, kind);
+        FileEngine::createRegister(copyPath, kind);
     });
     releaseJournal(live);
     temporary.putInPlace();

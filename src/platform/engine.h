@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -35,9 +36,10 @@ public:
     // register as the message shows it.
     virtual DbError translate(const QSqlError& error, const QString& name) const = 0;
 
-    // Lays the register down with its table, keys and indexes, where they are
-    // missing. `path` is where a file engine writes the file.
-    virtual void createRegister(const QString& path, const RegisterFile& file) const = 0;
+    // Lays the registers down with their tables, keys and indexes, where they
+    // are missing (a new program folder). A file engine writes each file in
+    // `folder`.
+    virtual void layDown(const QString& folder, const QList<RegisterFile>& files) const = 0;
     // Run each time the desk opens one of its registers, before it is read.
     virtual void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const = 0;
 

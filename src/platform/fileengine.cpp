@@ -1,6 +1,6 @@
 #include "fileengine.h"
 
-#include "error.h"
+#include "dberrors.h"
 #include "registerfile.h"
 
 #include <QDir>
@@ -70,23 +70,15 @@ DbError FileEngine::translate(const QSqlError& error, const QString& name) const
     const int primary = code & 0xff;
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     if (primary == SqliteConstraint && text.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
-        return DbError(DbError::DuplicateKey,
-            QStringLiteral("Le modifiche richieste alla tabella non sono state apportate perché "
-                           "creerebbero valori duplicati nell'indice o nella chiave primaria."));
+        return DbErrors::duplicateKey();
     if (primary == SqliteNotADatabase || primary == SqliteCorrupt)
         return DbError(DbError::NotADatabase,
             QStringLiteral("Formato di database non riconosciuto '%1'.").arg(name));
     if (primary == SqliteReadOnly || primary == SqliteCantOpen)
-        return DbError(DbError::ReadOnly,
-            QStringLiteral("Impossibile aprire o scrivere il file '%1': il file è di sola "
-                           "lettura o non accessibile.")
-                .arg(name));
+        return DbErrors::readOnly(name);
     if (text.startsWith(QLatin1String("no such table"), Qt::CaseInsensitive))
-        return DbError(DbError::TableNotFound,
-            QStringLiteral("Impossibile trovare la tabella o la query di input '%1' nel file '%2'.")
-                .arg(text.section(QLatin1Char(':'), 1).trimmed(), name));
-    return DbError(DbError::EngineFailure,
-        QStringLiteral("Errore del motore di database sul file '%1': %2").arg(name, text));
+        return DbErrors::tableNotFound(text.section(QLatin1Char(':'), 1).trimmed(), name);
+    return DbErrors::engineFailure(name, text);
 }
 
 QStringList FileEngine::createStatements(const RegisterFile& file)
@@ -110,21 +102,28 @@ QStringList FileEngine::createStatements(const RegisterFile& file)
     return statements;
 }
 
-void FileEngine::createRegister(const QString& path, const RegisterFile& file) const
+void FileEngine::layDown(const QString& folder, const QList<RegisterFile>& files) const
+{
+    const QDir dir(folder);
+    for (const RegisterFile& file : files)
+        createRegister(dir.filePath(file.fileName), file);
+}
+
+void FileEngine::createRegister(const QString& path, const RegisterFile& file)
 {
     const QString connection = QStringLiteral("ostrale-create-%1").arg(quintptr(&file));
     std::optional<DbError> failure;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), connection);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
         if (!db.open()) {
-            failure = translate(db.lastError(), path);
+            failure = FileEngine().translate(db.lastError(), path);
         } else {
             QSqlQuery query(db);
             query.exec(QStringLiteral("pragma journal_mode=WAL"));
             for (const QString& statement : createStatements(file)) {
                 if (!query.exec(statement)) {
-                    failure = translate(query.lastError(), path);
+                    failure = FileEngine().translate(query.lastError(), path);
                     break;
                 }
             }

@@ -19,7 +19,7 @@ public:
     // Every change goes into the file itself before it is let go.
     void closing(QSqlDatabase& db, bool foreign) const override;
     DbError translate(const QSqlError& error, const QString& name) const override;
-    void createRegister(const QString& path, const RegisterFile& file) const override;
+    void layDown(const QString& folder, const QList<RegisterFile>& files) const override;
     // Files written by other programs hold NULL where the desk writes an
     // empty text, and an SQL "=" never matches NULL: a history record with an
     // empty name could not be found again by its fields. So the first time
@@ -30,6 +30,9 @@ public:
     // A read-only file is only read.
     void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const override;
 
+    // Creates the file at `path` with its table, keys and indexes, where they
+    // are missing.
+    static void createRegister(const QString& path, const RegisterFile& file);
     // The statements that make the file's table, keys and indexes.
     static QStringList createStatements(const RegisterFile& file);
 };

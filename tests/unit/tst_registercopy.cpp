@@ -69,7 +69,7 @@ private:
 
 void makeAssociations(const QString& path, int rows, int firstCode = 0)
 {
-    Engine::files().createRegister(path, kind("asso.mdb"));
+    FileEngine::createRegister(path, kind("asso.mdb"));
     Connection db(path);
     db.exec(QStringLiteral("begin"));
     for (int i = 0; i < rows; ++i)
@@ -339,9 +339,9 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
     } else if (content == QLatin1String("damaged")) {
         makeDamaged(chosen);
     } else if (content == QLatin1String("volunteers")) {
-        Engine::files().createRegister(chosen, kind("emervol.mdb"));
+        FileEngine::createRegister(chosen, kind("emervol.mdb"));
     } else if (content == QLatin1String("exported")) {
-        Engine::files().createRegister(chosen, kind("assoesp.mdb"));
+        FileEngine::createRegister(chosen, kind("assoesp.mdb"));
     } else if (content == QLatin1String("renamed")) {
         // As many fields as the register, one of them named otherwise and
         // in no key or index, so that the keys alone would go on it.
