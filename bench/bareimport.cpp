@@ -1,6 +1,7 @@
 #include "bareimport.h"
 
 #include "barecopy.h"
+#include "platform/fileengine.h"
 #include "sqlitehandle.h"
 #include "store/schema.h"
 #include "timing.h"
@@ -55,7 +56,7 @@ double measure(const QString& folder, qint64& loaded)
         QFile::remove(copy + QLatin1String(suffix));
     BareCopy::backup(dir.filePath(QStringLiteral("stor.mdb")), copy);
     const RegisterFile& stor = *Schema::find(QStringLiteral("stor.mdb"));
-    const QStringList indexes = stor.createStatements().mid(1);
+    const QStringList indexes = FileEngine::createStatements(stor).mid(1);
 
     loaded = 0;
     return Timing::milliseconds([&] {

@@ -1,5 +1,7 @@
 #include "bulkwriter.h"
 
+#include "platform/fileengine.h"
+
 #include <QSqlError>
 #include <QStringList>
 #include <stdexcept>
@@ -64,7 +66,7 @@ void BulkWriter::finish()
     if (!m_db.commit())
         throw std::runtime_error(m_db.lastError().text().toStdString());
     m_finished = true;
-    for (const QString& statement : m_file.createStatements())
+    for (const QString& statement : FileEngine::createStatements(m_file))
         run(statement);
     run(QStringLiteral("pragma wal_checkpoint(TRUNCATE)"));
 }

@@ -1,5 +1,6 @@
 #include "initialfolder.h"
 
+#include "platform/engine.h"
 #include "platform/textfile.h"
 #include "store/schema.h"
 
@@ -52,8 +53,15 @@ bool layDownIfNew(const QString& folder)
 void layDown(const QString& folder)
 {
     const QDir dir(folder);
+    // The TALPEX exports are always files of the folder; the desk's own
+    // registers go where its engine keeps them, first: a server that cannot
+    // be reached leaves the folder as it was.
+    QList<RegisterFile> exports;
+    QList<RegisterFile> registers;
     for (const RegisterFile& file : Schema::registerFiles())
-        Schema::createRegister(dir.filePath(file.fileName), file);
+        (file.external ? exports : registers) << file;
+    Engine::registers().layDown(folder, registers);
+    Engine::files().layDown(folder, exports);
     for (const QString& name : textFiles) {
         QFile resource(QStringLiteral(":/initial/") + name);
         if (!resource.open(QIODevice::ReadOnly))

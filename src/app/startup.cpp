@@ -23,7 +23,7 @@ bool historyHoldsRecords(Database& history)
     QSqlQuery query(history.handle());
     query.setForwardOnly(true);
     if (!query.exec(Queries::anyHistoryRecord))
-        throw Database::translate(query.lastError(), history.fileName());
+        throw history.translate(query.lastError());
     return query.next();
 }
 

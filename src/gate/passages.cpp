@@ -108,7 +108,7 @@ void deleteAll(Registers& r)
     Database& database = r.Data8.database();
     QSqlQuery query(database.handle());
     if (!query.exec(GateQueries::deleteAllPassages))
-        throw Database::translate(query.lastError(), database.fileName());
+        throw database.translate(query.lastError());
     removal.commit();
     r.Data8.setRecordSource(GateQueries::allPassages);
     r.Data8.refresh();

@@ -12,7 +12,7 @@ QSqlQuery prepared(Database& database, const QString& sql)
 {
     QSqlQuery query(database.handle());
     if (!query.prepare(sql))
-        throw Database::translate(query.lastError(), database.fileName());
+        throw database.translate(query.lastError());
     return query;
 }
 
@@ -25,7 +25,7 @@ QString text(const QString& value)
 } // namespace
 
 HistoryWriter::HistoryWriter(DataControl& stor)
-    : m_fileName(stor.fileName())
+    : m_database(stor.database())
     , m_insert(prepared(stor.database(), HistoryQueries::insertHistoryRecord))
     , m_remove(prepared(stor.database(), HistoryQueries::deleteHistoryOfAssociation))
 {
@@ -38,13 +38,13 @@ void HistoryWriter::insert(const HistoryRecord& r)
              &r.prov, &r.tel, &r.fax, &r.mail, &r.cogn, &r.nome, &r.spec })
         m_insert.bindValue(i++, text(*value));
     if (!m_insert.exec())
-        throw Database::translate(m_insert.lastError(), m_fileName);
+        throw m_database.translate(m_insert.lastError());
 }
 
 int HistoryWriter::removeAssociation(const QString& denom)
 {
     m_remove.bindValue(0, text(denom));
     if (!m_remove.exec())
-        throw Database::translate(m_remove.lastError(), m_fileName);
+        throw m_database.translate(m_remove.lastError());
     return m_remove.numRowsAffected();
 }

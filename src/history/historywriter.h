@@ -4,6 +4,7 @@
 #include <QString>
 
 class DataControl;
+class Database;
 
 // One record of the history archive, in the table's field order.
 struct HistoryRecord
@@ -24,7 +25,7 @@ public:
     int removeAssociation(const QString& denom);
 
 private:
-    QString m_fileName;
+    Database& m_database;
     QSqlQuery m_insert;
     QSqlQuery m_remove;
 };

@@ -11,7 +11,7 @@ namespace {
 void run(Database& database, QSqlQuery& query, const QString& sql)
 {
     if (!query.exec(sql))
-        throw Database::translate(query.lastError(), database.fileName());
+        throw database.translate(query.lastError());
 }
 
 } // namespace
@@ -24,7 +24,7 @@ IndexesSetAside::IndexesSetAside(Database& database, const QString& table)
                                  "and tbl_name = ? and sql is not null"));
     query.addBindValue(table);
     if (!query.exec())
-        throw Database::translate(query.lastError(), database.fileName());
+        throw database.translate(query.lastError());
     QStringList names;
     while (query.next()) {
         names << query.value(0).toString();

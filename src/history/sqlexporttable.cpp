@@ -1,6 +1,7 @@
 #include "sqlexporttable.h"
 
 #include "platform/database.h"
+#include "platform/engine.h"
 #include "platform/datacontrol.h"
 #include "platform/error.h"
 #include "store/historyqueries.h"
@@ -27,7 +28,7 @@ void SqlExportTable::start(const QStringList& fields)
     m_query = QSqlQuery(database.handle());
     m_query.setForwardOnly(true);
     if (!m_query.exec(HistoryQueries::exportRows(m_connection.table(), fields)))
-        throw Database::translate(m_query.lastError(), m_connection.fileName());
+        throw Engine::files().translate(m_query.lastError(), m_connection.fileName());
 }
 
 bool SqlExportTable::next()
@@ -35,7 +36,7 @@ bool SqlExportTable::next()
     if (m_query.next())
         return true;
     if (m_query.lastError().isValid())
-        throw Database::translate(m_query.lastError(), m_connection.fileName());
+        throw Engine::files().translate(m_query.lastError(), m_connection.fileName());
     m_query.finish();
     return false;
 }

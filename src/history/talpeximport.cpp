@@ -134,7 +134,7 @@ void removeHistoryOfExport(App& app, const QList<HistoryRecord>& associations)
     QSqlQuery query(stor.handle());
     const auto run = [&](const QString& sql) {
         if (!query.exec(sql))
-            throw Database::translate(query.lastError(), stor.fileName());
+            throw stor.translate(query.lastError());
     };
     run(QStringLiteral("create temp table TALPEX_DENOM (DENOM TEXT)"));
     QSqlQuery insert(stor.handle());
@@ -143,7 +143,7 @@ void removeHistoryOfExport(App& app, const QList<HistoryRecord>& associations)
         insert.addBindValue(
             association.denom.isNull() ? QString(QLatin1String("")) : association.denom);
         if (!insert.exec())
-            throw Database::translate(insert.lastError(), stor.fileName());
+            throw stor.translate(insert.lastError());
     }
     run(QStringLiteral(
         "delete from main.STOR where DENOM in (select DENOM from temp.TALPEX_DENOM)"));

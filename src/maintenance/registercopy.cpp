@@ -3,6 +3,7 @@
 #include "enginefile.h"
 #include "platform/accessfile.h"
 #include "platform/databaseformat.h"
+#include "platform/fileengine.h"
 #include "platform/error.h"
 #include "platform/temporarybeside.h"
 #include "store/accesscopy.h"
@@ -110,7 +111,7 @@ void restore(const QString& source, const QString& live, const RegisterFile& kin
         from.close();
         // A file saved by an older desk may lack a key or an index the
         // lookups need; a key the saved records break refuses the restore here.
-        Schema::createRegister(copyPath, kind);
+        FileEngine::createRegister(copyPath, kind);
     });
     releaseJournal(live);
     temporary.putInPlace();

@@ -27,7 +27,7 @@ void emptyRegister(App& app, DataControl& connection, const QString& deletion,
         Transaction transaction(connection);
         QSqlQuery query(connection.database().handle());
         if (!query.exec(deletion))
-            throw Database::translate(query.lastError(), connection.fileName());
+            throw connection.database().translate(query.lastError());
         transaction.commit();
         connection.setRecordSource(recordSource);
         connection.refresh();

@@ -6,9 +6,11 @@
 #include <functional>
 
 class DbError;
+class Engine;
 
-// One register file opened through SQLite. The file is named by its bare name
-// and found in the current folder when it is opened, as the program's files are.
+// One register, opened through the engine that holds the desk's registers
+// (chosen at start). It is named by its file's bare name; the file engine
+// finds it in the current folder when it is opened, as the program's files are.
 class Database
 {
 public:
@@ -23,8 +25,8 @@ public:
     // earlier opening are no longer valid.
     int generation() const { return m_generation; }
 
-    // Opens the file if it is not open yet. A missing file is error 3024, a
-    // file that is not a database 3343; the file is never created here.
+    // Opens the register if it is not open yet (see the engine for what can
+    // fail); the register is never created here.
     void open();
     void close();
     QSqlDatabase handle();
@@ -37,18 +39,21 @@ public:
     // it (a failure there does not stop the opening).
     void setOnOpen(std::function<void(QSqlDatabase&)> onOpen) { m_onOpen = std::move(onOpen); }
 
-    // Another program's file (an export to import from): it is only read,
-    // and it is left in the journal mode that program gave it, with nothing
-    // written beside it.
-    void setForeign() { m_foreign = true; }
+    // Another program's file (an export to import from): always a file of the
+    // program folder, only read, and left in the journal mode that program
+    // gave it, with nothing written beside it.
+    void setForeign();
 
-    // Turns an engine failure into the numbers the program reports.
-    static DbError translate(const QSqlError& error, const QString& fileName);
+    const Engine& engine() const { return *m_engine; }
+    // Turns a failure of this register's engine into the numbers the program
+    // reports.
+    DbError translate(const QSqlError& error) const;
 
 private:
     QString m_fileName;
     QString m_connectionName;
     QString m_openPath;
+    const Engine* m_engine;
     QSqlDatabase m_db;
     int m_generation = 0;
     bool m_foreign = false;

@@ -68,7 +68,7 @@ void Recordset::execute()
         m_query.setForwardOnly(true);
         m_preparedSql.clear();
         if (!m_query.prepare(m_sql))
-            throw Database::translate(m_query.lastError(), m_database->fileName());
+            throw m_database->translate(m_query.lastError());
         m_preparedSql = m_sql;
         m_preparedGeneration = m_database->generation();
     } else if (m_query.isActive()) {
@@ -77,7 +77,7 @@ void Recordset::execute()
     for (int i = 0; i < m_params.size(); ++i)
         m_query.bindValue(i, textNeverNull(m_params[i]));
     if (!m_query.exec())
-        throw Database::translate(m_query.lastError(), m_database->fileName());
+        throw m_database->translate(m_query.lastError());
     m_position = -1;
     fetch();
 }
@@ -99,7 +99,7 @@ void Recordset::fetch()
         m_eof = false;
     } else {
         if (m_query.lastError().isValid())
-            throw Database::translate(m_query.lastError(), m_database->fileName());
+            throw m_database->translate(m_query.lastError());
         setCurrentRow({});
         m_eof = true;
         m_query.finish();
@@ -226,11 +226,11 @@ void Recordset::update()
     }
     QSqlQuery write(m_database->handle());
     if (!write.prepare(sql))
-        throw Database::translate(write.lastError(), m_database->fileName());
+        throw m_database->translate(write.lastError());
     for (const QVariant& v : values)
         write.addBindValue(v);
     if (!write.exec())
-        throw Database::translate(write.lastError(), m_database->fileName());
+        throw m_database->translate(write.lastError());
 
     if (m_editMode == EditMode::Edit) {
         // Read the row back, so the recordset shows what the column now holds
@@ -260,7 +260,7 @@ void Recordset::deleteRecord()
     write.prepare(QStringLiteral("delete from %1 where rowid=?").arg(m_table));
     write.addBindValue(rowid);
     if (!write.exec())
-        throw Database::translate(write.lastError(), m_database->fileName());
+        throw m_database->translate(write.lastError());
     m_currentDeleted = true;
     m_editMode = EditMode::None;
 }

@@ -39,10 +39,10 @@ qint64 plainTime(const QString& text)
     return text.mid(0, 2).toLongLong() * 60 + text.mid(3, 2).toLongLong();
 }
 
-void run(QSqlQuery& query, const QString& fileName)
+void run(QSqlQuery& query, const Database& database)
 {
     if (!query.exec())
-        throw Database::translate(query.lastError(), fileName);
+        throw database.translate(query.lastError());
 }
 
 PresenceRecord recordOf(const QSqlQuery& query)
@@ -78,7 +78,7 @@ QSqlDatabase StayCounter::reader()
         // leaves the write-ahead log and its index beside the file when it
         // closes; this one removes them when it is the file's last.
         if (!db.open())
-            throw Database::translate(db.lastError(), m_connection.fileName());
+            throw m_connection.database().translate(db.lastError());
     }
     return db;
 }
@@ -200,7 +200,7 @@ bool StayCounter::sync()
         return false;
     m_stamp = stamp;
     QSqlQuery& changed = m_changedRows;
-    run(changed, database.fileName());
+    run(changed, database);
     QList<qint64> rows;
     while (changed.next())
         rows << changed.value(0).toLongLong();
@@ -216,7 +216,7 @@ bool StayCounter::sync()
         for (qint64 row : rows)
             reloadRow(row);
     }
-    run(m_forgetChangedRows, database.fileName());
+    run(m_forgetChangedRows, database);
     m_forgetChangedRows.finish();
     // Forgetting the rows is a change of the program's own; what others
     // committed stays as it was read above.
@@ -227,7 +227,7 @@ bool StayCounter::sync()
 StayCounter::Versions StayCounter::versions()
 {
     QSqlQuery& query = m_versionsQuery;
-    run(query, m_connection.fileName());
+    run(query, m_connection.database());
     Versions seen;
     if (query.next())
         seen = { query.value(0).toLongLong(), query.value(1).toLongLong() };
@@ -247,7 +247,7 @@ void StayCounter::watchChanges()
     for (const QString& statement : statements) {
         QSqlQuery query(db);
         query.prepare(statement);
-        run(query, m_connection.fileName());
+        run(query, m_connection.database());
     }
     // Asked after every operation: prepared once for this opening.
     m_changedRows = QSqlQuery(db);
@@ -275,7 +275,7 @@ void StayCounter::reloadAll()
         QSqlQuery query(reader());
         query.setForwardOnly(true);
         query.prepare(m_queries.all);
-        run(query, m_connection.fileName());
+        run(query, m_connection.database());
         while (query.next())
             m_stays.insert(query.value(0).toLongLong(), stayOf(recordOf(query)));
     }
@@ -298,7 +298,7 @@ void StayCounter::reloadRow(qint64 row)
     }
     QSqlQuery& query = m_row;
     query.addBindValue(row);
-    run(query, m_connection.fileName());
+    run(query, m_connection.database());
     const auto old = m_stays.constFind(row);
     if (m_counted && old != m_stays.cend())
         m_count -= presentAt(old.value());

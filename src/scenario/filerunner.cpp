@@ -9,7 +9,9 @@
 #include "app/app.h"
 #include "app/initialfolder.h"
 #include "platform/error.h"
+#include "platform/serverengine.h"
 #include "platform/textfile.h"
+#include "serverdatabases.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,10 +119,55 @@ FileRunner::Result runSteps(
     return { true, 0, QString() };
 }
 
+// Whether the first comment line of the file says it is about the files.
+bool filesOnly(const QString& text)
+{
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('#')))
+            return trimmed.mid(1).trimmed().startsWith(QLatin1String("files only"));
+    }
+    return false;
+}
+
+// The desk's registers go to a fresh server database for the length of one
+// file, then the file engine is back and the database goes.
+class ServerForFile
+{
+public:
+    explicit ServerForFile(ServerDatabases* server)
+        : m_server(server)
+    {
+        if (!m_server)
+            return;
+        m_conninfo = m_server->create(&m_failure);
+        if (!m_conninfo.isEmpty())
+            Engine::chooseForRegisters(
+                std::make_unique<ServerEngine>(*ConnInfo::parse(m_conninfo, nullptr)));
+    }
+    ~ServerForFile()
+    {
+        if (m_conninfo.isEmpty())
+            return;
+        Engine::chooseForRegisters(nullptr);
+        m_server->drop(m_conninfo);
+    }
+    ServerForFile(const ServerForFile&) = delete;
+    ServerForFile& operator=(const ServerForFile&) = delete;
+
+    QString failure() const { return m_failure; }
+
+private:
+    ServerDatabases* m_server;
+    QString m_conninfo;
+    QString m_failure;
+};
+
 } // namespace
 
-FileRunner::FileRunner(QString keepFolder)
+FileRunner::FileRunner(QString keepFolder, ServerDatabases* server)
     : m_keepFolder(std::move(keepFolder))
+    , m_server(server)
 {
 }
 
@@ -136,6 +183,12 @@ FileRunner::Result FileRunner::run(const QString& fileName) const
     try {
         const QString text = TextFile::decode(file.readAll());
         lastLine = int(text.count(QLatin1Char('\n'))) + (text.endsWith(QLatin1Char('\n')) ? 0 : 1);
+        if (m_server && filesOnly(text)) {
+            Result skipped;
+            skipped.passed = true;
+            skipped.skipped = true;
+            return skipped;
+        }
         steps = ScriptParser::parse(text);
         for (const Step& step : steps)
             kinds << &Steps::kindOf(step);
@@ -143,6 +196,9 @@ FileRunner::Result FileRunner::run(const QString& fileName) const
         return { false, error.line, error.message };
     }
 
+    const ServerForFile server(m_server);
+    if (!server.failure().isEmpty())
+        return { false, 0, server.failure() };
     const ProgramFolder folder(m_keepFolder, fileName);
     if (!folder.isValid())
         return { false, 0, QStringLiteral("cannot make a program folder %1").arg(folder.path()) };

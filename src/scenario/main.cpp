@@ -1,15 +1,19 @@
-// ostrale-scenario [--keep DIR] [--must-fail] FILE...
+// ostrale-scenario [--keep DIR] [--must-fail] [--server CONNINFO] FILE...
 // Runs each scenario file against the real program and reports it. With
-// --must-fail, a file passes when it fails where it says it must.
+// --must-fail, a file passes when it fails where it says it must. With
+// --server, the desk keeps its registers on that PostgreSQL server, on a
+// fresh database for each file.
 
 #include "filerunner.h"
 #include "mustfail.h"
+#include "serverdatabases.h"
 
 #include "platform/translations.h"
 
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -34,7 +38,8 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
 
 int usage()
 {
-    std::fputs("usage: ostrale-scenario [--keep DIR] [--must-fail] FILE...\n", stderr);
+    std::fputs(
+        "usage: ostrale-scenario [--keep DIR] [--must-fail] [--server CONNINFO] FILE...\n", stderr);
     return 2;
 }
 
@@ -53,19 +58,28 @@ int main(int argc, char* argv[])
     QStringList args = QApplication::arguments().mid(1);
     QString keepFolder;
     bool mustFail = false;
+    std::unique_ptr<ServerDatabases> server;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (option == QLatin1String("--keep") && !args.isEmpty())
             keepFolder = args.takeFirst();
         else if (option == QLatin1String("--must-fail"))
             mustFail = true;
-        else
+        else if (option == QLatin1String("--server") && !args.isEmpty()) {
+            QString why;
+            const std::optional<ConnInfo> info = ConnInfo::parse(args.takeFirst(), &why);
+            if (!info) {
+                std::fprintf(stderr, "%s\n", why.toLocal8Bit().constData());
+                return 2;
+            }
+            server = std::make_unique<ServerDatabases>(*info);
+        } else
             return usage();
     }
     if (args.isEmpty())
         return usage();
 
-    const FileRunner runner(keepFolder);
+    const FileRunner runner(keepFolder, server.get());
     int passed = 0;
     int failed = 0;
     for (const QString& fileName : std::as_const(args)) {
@@ -81,6 +95,8 @@ int main(int argc, char* argv[])
                 ++failed;
                 print(QStringLiteral("FAIL %1: %2").arg(fileName, verdict.trimmed()));
             }
+        } else if (result.skipped) {
+            print(QStringLiteral("skip %1 (files only)").arg(fileName));
         } else if (result.passed) {
             ++passed;
             print(QStringLiteral("ok %1").arg(fileName));

@@ -86,6 +86,8 @@ void nowStep(Scenario& scenario, const Step& step)
 void removeStep(Scenario& scenario, const Step& step)
 {
     const QString path = scenario.path(step.args[0]);
+    if (SqlFiles::removeFromServer(path))
+        return;
     const QFileInfo info(path);
     if (!info.exists())
         throw StepFailure {

@@ -3,6 +3,7 @@
 #include "stepfailure.h"
 
 #include "platform/error.h"
+#include "platform/fileengine.h"
 #include "store/schema.h"
 
 #include <QFileInfo>
@@ -14,19 +15,43 @@
 
 namespace {
 
-// Opens the file on a connection of its own for the length of `work`.
+// The register's definition when the desk keeps it on a server, else null.
+const RegisterFile* serverRegister(const QString& path)
+{
+    const RegisterFile* definition = Schema::find(path);
+    if (!definition || definition->external || &Engine::registers() == &Engine::files())
+        return nullptr;
+    return definition;
+}
+
+// Opens the file, or the server that holds its register, on a connection of
+// its own for the length of `work`.
 void withDatabase(const QString& path, const std::function<void(QSqlDatabase&)>& work)
 {
     static int counter = 0;
     const QString connection = QStringLiteral("ostrale-scenario-%1").arg(++counter);
+    const Engine& server = Engine::registers();
+    const bool onServer = serverRegister(path);
     QString failure;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        if (!db.open()) {
-            failure = QStringLiteral("cannot open %1: %2").arg(path, db.lastError().text());
+        QSqlDatabase db = QSqlDatabase::addDatabase(
+            onServer ? server.driverName() : QStringLiteral("QSQLITE"), connection);
+        bool opened = false;
+        if (onServer) {
+            try {
+                server.open(db, server.location(path), false);
+                opened = true;
+            } catch (const OstraleError& error) {
+                failure = QStringLiteral("cannot reach the server: %1").arg(errorText(error));
+            }
         } else {
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+            opened = db.open();
+            if (!opened)
+                failure = QStringLiteral("cannot open %1: %2").arg(path, db.lastError().text());
+        }
+        if (opened) {
             try {
                 work(db);
             } catch (const StepFailure& stepFailure) {
@@ -51,23 +76,38 @@ bool hasTable(const QString& path, const QString& table)
 void createIfMissing(const QString& path)
 {
     const RegisterFile* definition = Schema::find(path);
+    if (serverRegister(path)) {
+        // On the server a register's table is missing only when a step
+        // removed it: it is made again as a new database has it.
+        try {
+            Engine::registers().layDown(QString(), { *definition });
+        } catch (const OstraleError& error) {
+            throw StepFailure {
+                QStringLiteral("cannot create the table of %1: %2").arg(path, errorText(error))
+            };
+        }
+        return;
+    }
     if (!definition)
         return; // any other file: SQLite creates it, the statement makes its table
     if (QFileInfo::exists(path) && hasTable(path, definition->table))
         return;
     try {
-        Schema::createRegister(path, *definition);
+        FileEngine::createRegister(path, *definition);
     } catch (const OstraleError& error) {
         throw StepFailure { QStringLiteral("cannot create %1: %2").arg(path, errorText(error)) };
     }
 }
 
 // SQLite writes a real number with 15 significant digits and always a
-// decimal point.
+// decimal point; a truth value (the server's) is written 1 or 0, as SQLite
+// gives it.
 QString sqliteText(const QVariant& value)
 {
     if (value.isNull())
         return QString();
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     if (value.typeId() != QMetaType::Double)
         return value.toString();
     QString text = QString::number(value.toDouble(), 'g', 15);
@@ -101,7 +141,7 @@ void execute(const QString& path, const QString& sql)
 
 QStringList rows(const QString& path, const QString& sql)
 {
-    if (!QFileInfo(path).isFile())
+    if (!serverRegister(path) && !QFileInfo(path).isFile())
         throw StepFailure {
             QStringLiteral("expected the database file %1, found no such file").arg(path)
         };
@@ -119,6 +159,15 @@ QStringList rows(const QString& path, const QString& sql)
         }
     });
     return out;
+}
+
+bool removeFromServer(const QString& path)
+{
+    const RegisterFile* definition = serverRegister(path);
+    if (!definition)
+        return false;
+    execute(path, QStringLiteral("drop table %1").arg(definition->table));
+    return true;
 }
 
 } // namespace SqlFiles

@@ -5,7 +5,8 @@
 
 // The register files as another program sees them: through a connection of
 // the runner's own, opened for one statement and closed again, beside the
-// connections the program keeps open.
+// connections the program keeps open. When the desk keeps its registers on a
+// server, a register file's statements run on its table there.
 namespace SqlFiles {
 
 // Runs one statement. A missing register file is created first, with its
@@ -15,5 +16,9 @@ void execute(const QString& path, const QString& sql);
 // The query's rows, fields joined by '|', a NULL as an empty field and a
 // number written as SQLite writes it.
 QStringList rows(const QString& path, const QString& sql);
+
+// Removes the register's table when the desk keeps it on a server (true);
+// false for a file of the folder.
+bool removeFromServer(const QString& path);
 
 } // namespace SqlFiles

@@ -3,6 +3,8 @@
 #include "platform/accessfile.h"
 #include "platform/accesstable.h"
 #include "platform/database.h"
+#include "platform/engine.h"
+#include "platform/fileengine.h"
 #include "platform/error.h"
 #include "schema.h"
 
@@ -50,7 +52,7 @@ void writeRows(QSqlDatabase& db, AccessTable& table, const RegisterFile& kind,
     if (!db.transaction()
         || !insert.prepare(QStringLiteral("insert into %1 (%2) values (%3)")
                                .arg(kind.table, kind.fields.join(QLatin1Char(',')), marks)))
-        throw Database::translate(db.lastError(), db.databaseName());
+        throw Engine::files().translate(db.lastError(), db.databaseName());
 
     const qint64 total = table.rowCount();
     qint64 done = 0;
@@ -66,7 +68,7 @@ void writeRows(QSqlDatabase& db, AccessTable& table, const RegisterFile& kind,
             insert.bindValue(i, number && value.isEmpty() ? QVariant() : QVariant(value));
         }
         if (!insert.exec()) {
-            const DbError failure = Database::translate(insert.lastError(), db.databaseName());
+            const DbError failure = Engine::files().translate(insert.lastError(), db.databaseName());
             if (failure.number() != DbError::DuplicateKey)
                 throw failure;
             throw DbError(DbError::DuplicateKey,
@@ -79,7 +81,7 @@ void writeRows(QSqlDatabase& db, AccessTable& table, const RegisterFile& kind,
             progress(done, total);
     }
     if (!db.commit())
-        throw Database::translate(db.lastError(), db.databaseName());
+        throw Engine::files().translate(db.lastError(), db.databaseName());
     if (progress)
         progress(total, total);
 }
@@ -103,7 +105,7 @@ void copy(const AccessFile& source, const QString& target, const RegisterFile& k
 {
     checkRegister(source, kind);
     AccessTable table(source, kind.table);
-    Schema::createRegister(target, kind);
+    FileEngine::createRegister(target, kind);
 
     const QString connection = QStringLiteral("ostrale-access-copy-%1").arg(quintptr(&table));
     std::exception_ptr failure;
@@ -112,7 +114,7 @@ void copy(const AccessFile& source, const QString& target, const RegisterFile& k
         db.setDatabaseName(target);
         try {
             if (!db.open())
-                throw Database::translate(db.lastError(), target);
+                throw Engine::files().translate(db.lastError(), target);
             // The new file is not in its place yet: whoever puts it there
             // forces it to disk once, whole.
             QSqlQuery(db).exec(QStringLiteral("pragma synchronous=OFF"));

@@ -1,22 +1,27 @@
 #include "registers.h"
 
-#include "emptytexts.h"
 #include "schema.h"
+
+#include "platform/engine.h"
 
 Registers::Registers()
 {
     // The TALPEX export files (Data1, Data2) are another system's files and
     // are only read; every other register keeps NULL out of its texts.
-    Data1.database().setForeign();
-    Data2.database().setForeign();
-    auto keepOutNulls = [](Database& database) {
+    auto prepare = [](Database& database) {
         const RegisterFile* file = Schema::find(database.fileName());
-        if (file)
-            database.setOnOpen([file](QSqlDatabase& db) { EmptyTexts::keepOutNulls(db, *file); });
+        if (!file)
+            return;
+        if (file->external) {
+            database.setForeign();
+            return;
+        }
+        database.setOnOpen(
+            [file, &database](QSqlDatabase& db) { database.engine().keepOutNulls(db, *file); });
     };
-    for (DataControl* connection : { &Data3, &Data4, &Data5, &Data6, &Data7, &Data8 })
-        keepOutNulls(connection->database());
-    keepOutNulls(dbstor);
+    for (DataControl* connection : connections())
+        prepare(connection->database());
+    prepare(dbstor);
 }
 
 Registers::~Registers() = default;

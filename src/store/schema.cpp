@@ -1,13 +1,6 @@
 #include "schema.h"
 
-#include "platform/database.h"
-#include "platform/error.h"
-
-#include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <optional>
 
 namespace {
 
@@ -26,11 +19,12 @@ QList<RegisterFile> buildRegisterFiles()
 
     QList<RegisterFile> files;
     files << RegisterFile { QStringLiteral("assoesp.mdb"), QStringLiteral("ASSO"),
-        assoFields + split("NOTE NOTE2 NUMPROG"), counts, {}, { split("CODASS"), split("DENOM") } };
+        assoFields + split("NOTE NOTE2 NUMPROG"), counts, {}, { split("CODASS"), split("DENOM") },
+        true };
     files << RegisterFile { QStringLiteral("voloesp.mdb"), QStringLiteral("VOLO"),
         split("CODVOL CODASS COGN NOME INDIR CAP CITTA PROV TEL FAX MAIL SPEC CODFISC DATANA "
               "LUOGONA PROVNA NOTE NOTE2 NOTE3"),
-        {}, {}, { split("CODASS COGN") } };
+        {}, {}, { split("CODASS COGN") }, true };
     files << RegisterFile { QStringLiteral("asso.mdb"), QStringLiteral("ASSO"), assoFields, counts,
         { split("DENOM"), split("CODASS") }, {} };
     // The volunteers are read in association order by most lists and counts:
@@ -55,25 +49,6 @@ QList<RegisterFile> buildRegisterFiles()
 
 } // namespace
 
-QStringList RegisterFile::createStatements() const
-{
-    QStringList columns;
-    for (const QString& field : fields)
-        columns << (numericFields.contains(field) ? field + QStringLiteral(" INTEGER")
-                                                  : field + QStringLiteral(" TEXT COLLATE NOCASE"));
-    QStringList statements;
-    statements << QStringLiteral("create table if not exists %1 (%2)")
-                      .arg(table, columns.join(QStringLiteral(", ")));
-    for (const QStringList& key : uniqueKeys)
-        statements << QStringLiteral("create unique index if not exists %1_KEY_%2 on %1 (%3)")
-                          .arg(table, key.join(QLatin1Char('_')), key.join(QStringLiteral(", ")));
-    for (const QStringList& index : indexes)
-        statements << QStringLiteral("create index if not exists %1_BY_%2 on %1 (%3)")
-                          .arg(table, index.join(QLatin1Char('_')),
-                              index.join(QStringLiteral(", ")));
-    return statements;
-}
-
 namespace Schema {
 
 const QList<RegisterFile>& registerFiles()
@@ -89,34 +64,6 @@ const RegisterFile* find(const QString& fileName)
         if (file.fileName.compare(name, Qt::CaseInsensitive) == 0)
             return &file;
     return nullptr;
-}
-
-void createRegister(const QString& path, const RegisterFile& file)
-{
-    const QString connection = QStringLiteral("ostrale-create-%1").arg(quintptr(&file));
-    std::optional<DbError> failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            failure = Database::translate(db.lastError(), path);
-        } else {
-            QSqlQuery query(db);
-            query.exec(QStringLiteral("pragma journal_mode=WAL"));
-            for (const QString& statement : file.createStatements()) {
-                if (!query.exec(statement)) {
-                    failure = Database::translate(query.lastError(), path);
-                    break;
-                }
-            }
-        }
-        db.close();
-    }
-    // The connection goes whatever happened, so the next creation can take
-    // its name again.
-    QSqlDatabase::removeDatabase(connection);
-    if (failure)
-        throw *failure;
 }
 
 DbError tableMissing(const QString& path, const RegisterFile& file)

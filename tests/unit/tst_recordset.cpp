@@ -2,6 +2,7 @@
 // no window reaches. (Case-blind text, quotes, error numbers, duplicate keys and deleting while
 // scanning are the scenarios'.)
 #include "platform/datacontrol.h"
+#include "platform/fileengine.h"
 #include "platform/error.h"
 #include "store/schema.h"
 
@@ -48,7 +49,8 @@ void TestRecordset::init()
     QDir(m_dir.path()).removeRecursively();
     QDir().mkpath(m_dir.path());
     QDir::setCurrent(m_dir.path());
-    Schema::createRegister(QStringLiteral("asso.mdb"), *Schema::find(QStringLiteral("asso.mdb")));
+    FileEngine::createRegister(
+        QStringLiteral("asso.mdb"), *Schema::find(QStringLiteral("asso.mdb")));
     m_data = std::make_unique<DataControl>(QStringLiteral("Data3"), QStringLiteral("asso.mdb"),
         QStringLiteral("ASSO"), QStringLiteral("ASSO"));
     m_data->refresh();

@@ -8,6 +8,7 @@
 #include "platform/accessfile.h"
 #include "platform/error.h"
 #include "store/accesscopy.h"
+#include "platform/fileengine.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -71,7 +72,7 @@ private:
 
 void makeAssociations(const QString& path, int rows, int firstCode = 0)
 {
-    Schema::createRegister(path, kind("asso.mdb"));
+    FileEngine::createRegister(path, kind("asso.mdb"));
     Connection db(path);
     db.exec(QStringLiteral("begin"));
     for (int i = 0; i < rows; ++i)
@@ -347,14 +348,14 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
     } else if (content == QLatin1String("damaged")) {
         makeDamaged(chosen);
     } else if (content == QLatin1String("volunteers")) {
-        Schema::createRegister(chosen, kind("emervol.mdb"));
+        FileEngine::createRegister(chosen, kind("emervol.mdb"));
     } else if (content == QLatin1String("exported")) {
-        Schema::createRegister(chosen, kind("assoesp.mdb"));
+        FileEngine::createRegister(chosen, kind("assoesp.mdb"));
     } else if (content == QLatin1String("renamed")) {
         // As many fields as the register, one of them named otherwise and
         // in no key or index, so that the keys alone would go on it.
         Connection db(chosen);
-        for (const QString& statement : kind("asso.mdb").createStatements())
+        for (const QString& statement : FileEngine::createStatements(kind("asso.mdb")))
             db.exec(QString(statement).replace(QStringLiteral(" INDIR "), QStringLiteral(" VIA ")));
         db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('9', 'NOVE')"));
     } else if (content.contains(QLatin1Char('.'))) {
@@ -384,7 +385,7 @@ void TestRegisterCopy::restoreBringsBackTheSavedRecordsWithTheKeys()
     const QString saved = m_dir.filePath(QStringLiteral("assosalvo.mdb"));
     {
         Connection db(saved);
-        db.exec(kind("asso.mdb").createStatements().first());
+        db.exec(FileEngine::createStatements(kind("asso.mdb")).first());
         db.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('7', 'SETTE')"));
     }
     RegisterCopy::restore(saved, live, kind("asso.mdb"));

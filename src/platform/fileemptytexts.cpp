@@ -1,6 +1,5 @@
-#include "emptytexts.h"
-
-#include "schema.h"
+#include "fileengine.h"
+#include "registerfile.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -37,9 +36,7 @@ bool hasTrigger(QSqlDatabase& db, const QString& name)
 
 } // namespace
 
-namespace EmptyTexts {
-
-void keepOutNulls(QSqlDatabase& db, const RegisterFile& file)
+void FileEngine::keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const
 {
     const QString insertTrigger = file.table + QStringLiteral("_EMPTY_TEXTS_INSERT");
     const QString updateTrigger = file.table + QStringLiteral("_EMPTY_TEXTS_UPDATE");
@@ -85,5 +82,3 @@ void keepOutNulls(QSqlDatabase& db, const RegisterFile& file)
     if (!db.commit())
         db.rollback();
 }
-
-} // namespace EmptyTexts

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+class DbError;
+class QSqlDatabase;
+class QSqlError;
+struct RegisterFile;
+
+// The engine that holds the registers. Everything that depends on it goes
+// through here: how a register is opened and let go, how its failures become
+// the numbers the program reports, how a register is laid down, and how NULL
+// texts are kept out of it. The rest of the program speaks plain QtSql.
+//
+// One engine is chosen for the desk's registers at start (`chooseForRegisters`,
+// before any register is opened); the external export files are always read
+// through `files()`.
+class Engine
+{
+public:
+    virtual ~Engine() = default;
+
+    // The Qt driver the engine's connections use.
+    virtual QString driverName() const = 0;
+    // Where the register of that name is found now (a file engine follows the
+    // current folder); a connection opened elsewhere is opened again.
+    virtual QString location(const QString& registerName) const = 0;
+    // Opens `db`, a fresh connection of driverName(), on the register found at
+    // `location`. Throws DbError; a read-only register (`foreign`) is only read.
+    virtual void open(QSqlDatabase& db, const QString& location, bool foreign) const = 0;
+    // Called on an open connection just before it is closed.
+    virtual void closing(QSqlDatabase& db, bool foreign) const = 0;
+    // An engine failure as the numbers the program reports; `name` is the
+    // register as the message shows it.
+    virtual DbError translate(const QSqlError& error, const QString& name) const = 0;
+
+    // Lays the registers down with their tables, keys and indexes, where they
+    // are missing (a new program folder). A file engine writes each file in
+    // `folder`.
+    virtual void layDown(const QString& folder, const QList<RegisterFile>& files) const = 0;
+    // Run each time the desk opens one of its registers, before it is read.
+    virtual void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const = 0;
+
+    // The register files of the program folder (SQLite).
+    static const Engine& files();
+    // The engine of the desk's registers: files() unless another was chosen.
+    static const Engine& registers();
+    static void chooseForRegisters(std::unique_ptr<Engine> engine);
+};

@@ -1,0 +1,138 @@
+#include "fileengine.h"
+
+#include "dberrors.h"
+#include "registerfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <optional>
+
+namespace {
+
+// SQLite result codes we give their own meaning.
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADatabase = 26;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteCantOpen = 14;
+constexpr int SqliteConstraint = 19;
+
+} // namespace
+
+QString FileEngine::driverName() const
+{
+    return QStringLiteral("QSQLITE");
+}
+
+QString FileEngine::location(const QString& registerName) const
+{
+    return QDir::current().absoluteFilePath(registerName);
+}
+
+void FileEngine::open(QSqlDatabase& db, const QString& location, bool foreign) const
+{
+    if (!QFileInfo(location).isFile())
+        throw DbError(DbError::FileNotFound,
+            QStringLiteral("Impossibile trovare il file '%1'.").arg(location));
+    db.setDatabaseName(location);
+    db.setConnectOptions(foreign ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY")
+                                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        throw translate(db.lastError(), location);
+    QSqlQuery probe(db);
+    // SQLite opens lazily: reading the schema is what reveals a damaged file.
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+        throw translate(probe.lastError(), location);
+    if (!foreign) {
+        // Every acknowledged change must survive a crash or a power cut. A
+        // read-only file cannot switch journal: it still reads as it is.
+        probe.exec(QStringLiteral("pragma journal_mode=WAL"));
+        probe.exec(QStringLiteral("pragma synchronous=FULL"));
+    }
+    // Room for a large register in memory, so that long ordered scans do not
+    // read the same pages again and again.
+    probe.exec(QStringLiteral("pragma cache_size=-32768"));
+}
+
+void FileEngine::closing(QSqlDatabase& db, bool foreign) const
+{
+    // The file is complete without its write-ahead log (copied by hand, or
+    // read by another program).
+    if (!foreign)
+        QSqlQuery(db).exec(QStringLiteral("pragma wal_checkpoint(TRUNCATE)"));
+}
+
+DbError FileEngine::translate(const QSqlError& error, const QString& name) const
+{
+    const int code = error.nativeErrorCode().toInt();
+    const int primary = code & 0xff;
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (primary == SqliteConstraint && text.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
+        return DbErrors::duplicateKey();
+    if (primary == SqliteNotADatabase || primary == SqliteCorrupt)
+        return DbError(DbError::NotADatabase,
+            QStringLiteral("Formato di database non riconosciuto '%1'.").arg(name));
+    if (primary == SqliteReadOnly || primary == SqliteCantOpen)
+        return DbErrors::readOnly(name);
+    if (text.startsWith(QLatin1String("no such table"), Qt::CaseInsensitive))
+        return DbErrors::tableNotFound(text.section(QLatin1Char(':'), 1).trimmed(), name);
+    return DbErrors::engineFailure(name, text);
+}
+
+QStringList FileEngine::createStatements(const RegisterFile& file)
+{
+    QStringList columns;
+    for (const QString& field : file.fields)
+        columns << (file.numericFields.contains(field)
+                ? field + QStringLiteral(" INTEGER")
+                : field + QStringLiteral(" TEXT COLLATE NOCASE"));
+    QStringList statements;
+    statements << QStringLiteral("create table if not exists %1 (%2)")
+                      .arg(file.table, columns.join(QStringLiteral(", ")));
+    for (const QStringList& key : file.uniqueKeys)
+        statements << QStringLiteral("create unique index if not exists %1_KEY_%2 on %1 (%3)")
+                          .arg(file.table, key.join(QLatin1Char('_')),
+                              key.join(QStringLiteral(", ")));
+    for (const QStringList& index : file.indexes)
+        statements << QStringLiteral("create index if not exists %1_BY_%2 on %1 (%3)")
+                          .arg(file.table, index.join(QLatin1Char('_')),
+                              index.join(QStringLiteral(", ")));
+    return statements;
+}
+
+void FileEngine::layDown(const QString& folder, const QList<RegisterFile>& files) const
+{
+    const QDir dir(folder);
+    for (const RegisterFile& file : files)
+        createRegister(dir.filePath(file.fileName), file);
+}
+
+void FileEngine::createRegister(const QString& path, const RegisterFile& file)
+{
+    const QString connection = QStringLiteral("ostrale-create-%1").arg(quintptr(&file));
+    std::optional<DbError> failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            failure = FileEngine().translate(db.lastError(), path);
+        } else {
+            QSqlQuery query(db);
+            query.exec(QStringLiteral("pragma journal_mode=WAL"));
+            for (const QString& statement : createStatements(file)) {
+                if (!query.exec(statement)) {
+                    failure = FileEngine().translate(query.lastError(), path);
+                    break;
+                }
+            }
+        }
+        db.close();
+    }
+    // The connection goes whatever happened, so the next creation can take
+    // its name again.
+    QSqlDatabase::removeDatabase(connection);
+    if (failure)
+        throw *failure;
+}

@@ -1,0 +1,164 @@
+#include "serverengine.h"
+
+#include "dberrors.h"
+#include "registerfile.h"
+
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <optional>
+
+namespace {
+
+// Every desk laying down the schema takes this lock first (any number, the
+// same for every desk: "ostr" in ASCII).
+constexpr qint64 SchemaLock = 0x6f737472;
+
+QString reasonOf(const QSqlError& error)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.simplified();
+}
+
+} // namespace
+
+ServerEngine::ServerEngine(ConnInfo server)
+    : m_server(std::move(server))
+{
+}
+
+QString ServerEngine::driverName() const
+{
+    return QStringLiteral("QPSQL");
+}
+
+QString ServerEngine::location(const QString&) const
+{
+    return m_server.text();
+}
+
+DbError ServerEngine::unreachable(const QString& reason) const
+{
+    return DbError(DbErrors::ServerUnreachable,
+        QStringLiteral("Impossibile collegarsi al server dei registri (%1): %2")
+            .arg(m_server.server(), reason));
+}
+
+void ServerEngine::open(QSqlDatabase& db, const QString& location, bool) const
+{
+    // Qt quotes a database name whole: the connection string goes in as
+    // options, which libpq reads after Qt's own (the last key wins).
+    db.setConnectOptions(location);
+    if (!db.open())
+        throw unreachable(reasonOf(db.lastError()));
+}
+
+void ServerEngine::closing(QSqlDatabase&, bool) const { }
+
+DbError ServerEngine::translate(const QSqlError& error, const QString& name) const
+{
+    const QString state = error.nativeErrorCode();
+    const QString text = reasonOf(error);
+    if (state == QLatin1String("23505"))
+        return DbErrors::duplicateKey();
+    if (state == QLatin1String("42P01")) {
+        static const QRegularExpression relation(QStringLiteral("relation \"([^\"]*)\""));
+        const QRegularExpressionMatch m = relation.match(text);
+        return DbErrors::tableNotFound(m.hasMatch() ? m.captured(1) : text, name);
+    }
+    if (state == QLatin1String("25006"))
+        return DbErrors::readOnly(name);
+    if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01")
+        || state == QLatin1String("57P02") || state == QLatin1String("57P03")
+        || (state.isEmpty() && error.type() == QSqlError::ConnectionError))
+        return unreachable(text);
+    return DbErrors::engineFailure(name, text);
+}
+
+QStringList ServerEngine::createStatements(const RegisterFile& file)
+{
+    QStringList columns { QStringLiteral("rowid bigint generated always as identity primary key") };
+    QStringList emptied;
+    for (const QString& field : file.fields) {
+        if (file.numericFields.contains(field)) {
+            columns << field + QStringLiteral(" integer");
+        } else {
+            columns << field + QStringLiteral(" citext not null default ''");
+            emptied << QStringLiteral("new.%1 := coalesce(new.%1, '');").arg(field);
+        }
+    }
+    QStringList statements;
+    statements << QStringLiteral("create table if not exists %1 (%2)")
+                      .arg(file.table, columns.join(QStringLiteral(", ")));
+    for (const QStringList& key : file.uniqueKeys)
+        statements << QStringLiteral("create unique index if not exists %1_KEY_%2 on %1 (%3)")
+                          .arg(file.table, key.join(QLatin1Char('_')),
+                              key.join(QStringLiteral(", ")));
+    for (const QStringList& index : file.indexes)
+        statements << QStringLiteral("create index if not exists %1_BY_%2 on %1 (%3)")
+                          .arg(file.table, index.join(QLatin1Char('_')),
+                              index.join(QStringLiteral(", ")));
+    // NOT NULL alone would refuse a NULL text; the trigger stores it as ''
+    // (it runs before the constraint is checked).
+    statements << QStringLiteral("create or replace function %1_empty_texts() returns trigger "
+                                 "language plpgsql as $$ begin %2 return new; end $$")
+                      .arg(file.table, emptied.join(QLatin1Char(' ')));
+    statements << QStringLiteral("create or replace trigger %1_EMPTY_TEXTS before insert or update "
+                                 "on %1 for each row execute function %1_empty_texts()")
+                      .arg(file.table);
+    return statements;
+}
+
+void ServerEngine::layDown(const QString&, const QList<RegisterFile>& files) const
+{
+    static int counter = 0;
+    const QString connection = QStringLiteral("ostrale-schema-%1").arg(++counter);
+    std::optional<DbError> failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), connection);
+        try {
+            open(db, m_server.text(), false);
+            QSqlQuery query(db);
+            auto run = [&](const QString& sql) {
+                if (!query.exec(sql))
+                    throw translate(query.lastError(), m_server.server());
+            };
+            if (!db.transaction())
+                throw translate(db.lastError(), m_server.server());
+            run(QStringLiteral("select pg_advisory_xact_lock(%1)").arg(SchemaLock));
+            // "already exists, skipping" is the usual case: no notice of it.
+            run(QStringLiteral("set local client_min_messages = warning"));
+            run(QStringLiteral(
+                "select datctype, datname from pg_database where datname = current_database()"));
+            query.next();
+            const QString ctype = query.value(0).toString();
+            const QString name = query.value(1).toString();
+            if (ctype != QLatin1String("C") && ctype != QLatin1String("POSIX"))
+                throw DbError(DbError::EngineFailure,
+                    QStringLiteral(
+                        "Il database '%1' del server usa LC_CTYPE '%2': le lettere accentate "
+                        "maiuscole e minuscole risulterebbero uguali, diversamente dai file del "
+                        "programma. Creare il database con: createdb -T template0 --locale=C "
+                        "-E UTF8 %1")
+                        .arg(name, ctype));
+            run(QStringLiteral("create extension if not exists citext"));
+            for (const RegisterFile& file : files)
+                for (const QString& statement : createStatements(file))
+                    run(statement);
+            if (!db.commit())
+                throw translate(db.lastError(), m_server.server());
+        } catch (const DbError& error) {
+            failure = error;
+            if (db.isOpen())
+                db.rollback();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (failure)
+        throw *failure;
+}
+
+void ServerEngine::keepOutNulls(QSqlDatabase&, const RegisterFile&) const { }

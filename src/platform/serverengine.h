@@ -1,0 +1,43 @@
+#pragma once
+
+#include "conninfo.h"
+#include "engine.h"
+
+// The registers as tables of one PostgreSQL database, reached through Qt's
+// driver with a key=value connection string. Text fields are citext (they
+// compare and sort without regard to case as the files' NOCASE does, ASCII
+// letters only, in a database whose LC_CTYPE is C), never NULL (a trigger
+// stores NULL as ''), and each table starts with an identity column `rowid`
+// numbering its rows in insertion order.
+class ServerEngine : public Engine
+{
+public:
+    explicit ServerEngine(ConnInfo server);
+
+    ConnInfo server() const { return m_server; }
+
+    QString driverName() const override;
+    QString location(const QString& registerName) const override;
+    // A server that cannot be reached is error 3151, naming the server (never
+    // the password) and the reason libpq gives.
+    void open(QSqlDatabase& db, const QString& location, bool foreign) const override;
+    void closing(QSqlDatabase& db, bool foreign) const override;
+    DbError translate(const QSqlError& error, const QString& name) const override;
+    // On the first desk's first start: the citext extension and every table
+    // with its keys, indexes and empty-text trigger, in one transaction; a
+    // later desk finds them made. Desks starting at once wait for each other
+    // on an advisory lock. A database whose LC_CTYPE would fold accented
+    // letters (anything but C or POSIX) is refused with the fix.
+    void layDown(const QString& folder, const QList<RegisterFile>& files) const override;
+    // The trigger made with the table keeps NULL texts out.
+    void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const override;
+
+    // The statements that make the register's table, keys, indexes and
+    // trigger.
+    static QStringList createStatements(const RegisterFile& file);
+
+private:
+    DbError unreachable(const QString& reason) const;
+
+    ConnInfo m_server;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/conninfo.h"
+
+#include <QString>
+
+// The runner's databases on a server: each scenario file gets a fresh one,
+// cloned from a template that holds the registers' schema (made once per
+// run, on the first file), and dropped after the file. The template goes
+// when the runner ends.
+class ServerDatabases
+{
+public:
+    explicit ServerDatabases(ConnInfo server);
+    ~ServerDatabases();
+    ServerDatabases(const ServerDatabases&) = delete;
+    ServerDatabases& operator=(const ServerDatabases&) = delete;
+
+    // A new database; its connection string, or "" with the reason in `why`.
+    QString create(QString* why);
+    void drop(const QString& conninfo);
+
+private:
+    // Runs one statement on the server's own database ("" or the reason).
+    QString run(const QString& sql);
+    QString nameFor(int number) const;
+
+    ConnInfo m_server;
+    QString m_template;
+    int m_created = 0;
+};

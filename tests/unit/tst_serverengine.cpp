@@ -1,0 +1,214 @@
+// The registers on a PostgreSQL server: a server that cannot be reached, the
+// schema laid down on an empty database and found by the next desk, and a
+// database whose LC_CTYPE would fold accented letters. The last two need the
+// test server of scripts/test (OSTRALE_TEST_SERVER) and are skipped without it.
+#include "app/initialfolder.h"
+#include "platform/database.h"
+#include "platform/dberrors.h"
+#include "platform/serverengine.h"
+#include "store/schema.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+ConnInfo conninfo(const QString& text)
+{
+    return *ConnInfo::parse(text, nullptr);
+}
+
+QList<RegisterFile> serverRegisters()
+{
+    QList<RegisterFile> files;
+    for (const RegisterFile& file : Schema::registerFiles())
+        if (!file.external)
+            files << file;
+    return files;
+}
+
+// A database of the test server for one test, dropped at its end.
+class ScratchDatabase
+{
+public:
+    ScratchDatabase(const QString& server, const QString& name, const QString& ctype)
+        : m_server(server)
+        , m_name(name)
+    {
+        run(QStringLiteral("drop database if exists %1").arg(m_name));
+        run(QStringLiteral("create database %1 template template0 encoding 'UTF8' "
+                           "lc_collate '%2' lc_ctype '%2'")
+                .arg(m_name, ctype));
+    }
+    ~ScratchDatabase()
+    {
+        run(QStringLiteral("drop database if exists %1 with (force)").arg(m_name));
+    }
+
+    QString conninfo() const { return m_server + QStringLiteral(" dbname=") + m_name; }
+
+    // The rows of a query on the database, fields joined by '|'.
+    QStringList rows(const QString& sql) const
+    {
+        QStringList out;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+            db.setConnectOptions(conninfo());
+            if (!db.open())
+                out << db.lastError().text();
+            QSqlQuery query(db);
+            if (!query.exec(sql))
+                out << query.lastError().nativeErrorCode();
+            while (query.next()) {
+                QStringList fields;
+                for (int i = 0; i < query.record().count(); ++i)
+                    fields << query.value(i).toString();
+                out << fields.join(QLatin1Char('|'));
+            }
+        }
+        QSqlDatabase::removeDatabase(m_name);
+        return out;
+    }
+
+private:
+    void run(const QString& sql) const
+    {
+        {
+            QSqlDatabase db
+                = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+            db.setConnectOptions(m_server);
+            QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+            QSqlQuery query(db);
+            QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+    }
+
+    QString m_server;
+    QString m_name;
+};
+
+QString testServer()
+{
+    return qEnvironmentVariable("OSTRALE_TEST_SERVER");
+}
+
+} // namespace
+
+class TestServerEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void unreachable();
+    void schemaMadeOnceAndFound();
+    void foldingLocaleRefused();
+};
+
+void TestServerEngine::unreachable()
+{
+    QTemporaryDir folder;
+    const QString server = QStringLiteral("host=%1/nosocket dbname=camp user=desk password=secret")
+                               .arg(folder.path());
+    Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(server)));
+    auto checkMessage = [](const DbError& error) {
+        QCOMPARE(error.number(), DbErrors::ServerUnreachable);
+        QVERIFY2(error.description().contains(QLatin1String("nosocket dbname=camp")),
+            qPrintable(error.description()));
+        QVERIFY2(error.description().contains(QLatin1String("No such file or directory")),
+            qPrintable(error.description()));
+        QVERIFY(!error.description().contains(QLatin1String("secret")));
+    };
+    // A register opened at work, and a new folder laid down: the new folder
+    // stays empty.
+    Database asso(QStringLiteral("asso.mdb"));
+    try {
+        asso.open();
+        QFAIL("opened a register on a server that is not there");
+    } catch (const DbError& error) {
+        checkMessage(error);
+    }
+    try {
+        InitialFolder::layDown(folder.path());
+        QFAIL("laid down a folder on a server that is not there");
+    } catch (const DbError& error) {
+        checkMessage(error);
+    }
+    Engine::chooseForRegisters(nullptr);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestServerEngine::schemaMadeOnceAndFound()
+{
+    if (testServer().isEmpty())
+        QSKIP("no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)");
+    const ScratchDatabase database(
+        testServer(), QStringLiteral("ostrale_unit_schema"), QStringLiteral("C"));
+    const ServerEngine engine(conninfo(database.conninfo()));
+    engine.layDown(QString(), serverRegisters());
+
+    QCOMPARE(database.rows(QStringLiteral(
+                 "select table_name from information_schema.tables where table_schema = "
+                 "'public' order by 1")),
+        QStringList({ "asso", "auto", "car", "emervol", "pass", "stor" }));
+    QCOMPARE(database.rows(QStringLiteral(
+                 "select column_name, data_type, is_nullable, column_default from "
+                 "information_schema.columns where table_name = 'asso' and column_name in "
+                 "('rowid', 'denom', 'numvol') order by ordinal_position")),
+        QStringList(
+            { "rowid|bigint|NO|", "denom|USER-DEFINED|NO|''::citext", "numvol|integer|YES|" }));
+    QCOMPARE(database.rows(QStringLiteral(
+                 "select indexname from pg_indexes where tablename in ('asso', 'car') and "
+                 "indexname not like '%pkey' order by 1")),
+        QStringList({ "asso_key_codass", "asso_key_denom", "car_by_codvol",
+            "car_by_datain_dataout_oraout", "car_by_dataout_datain_orain" }));
+    // NULL texts are stored empty; texts compare without regard to case,
+    // accented letters exactly; the keys refuse a second DENOM in any case.
+    database.rows(
+        QStringLiteral("insert into ASSO (CODASS, DENOM, NOTE3) values ('1', 'Àlfa', null)"));
+    QCOMPARE(database.rows(QStringLiteral("update ASSO set CITTA = null where CODASS = '1'")),
+        QStringList());
+    QCOMPARE(database.rows(QStringLiteral(
+                 "select NOTE3 = '', CITTA = '', DENOM = 'àLFA', DENOM = 'ÀLFA', rowid from ASSO")),
+        QStringList({ "true|true|false|true|1" }));
+    QCOMPARE(database.rows(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('2', 'àlfa')")),
+        QStringList());
+    QCOMPARE(database.rows(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('3', 'ÀLFA')")),
+        QStringList({ "23505" }));
+
+    // The next desk finds the schema made and the records kept.
+    engine.layDown(QString(), serverRegisters());
+    QCOMPARE(database.rows(QStringLiteral("select count(*) from ASSO")), QStringList({ "2" }));
+}
+
+void TestServerEngine::foldingLocaleRefused()
+{
+    if (testServer().isEmpty())
+        QSKIP("no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)");
+    const ScratchDatabase database(
+        testServer(), QStringLiteral("ostrale_unit_locale"), QStringLiteral("C.UTF-8"));
+    try {
+        ServerEngine(conninfo(database.conninfo())).layDown(QString(), serverRegisters());
+        QFAIL("laid the registers down in a database that folds accented letters");
+    } catch (const DbError& error) {
+        QVERIFY2(error.description().contains(QLatin1String("LC_CTYPE 'C.UTF-8'"))
+                && error.description().contains(
+                    QLatin1String("createdb -T template0 --locale=C -E UTF8 ostrale_unit_locale")),
+            qPrintable(error.description()));
+    }
+    // Nothing of it was made.
+    QCOMPARE(
+        database.rows(QStringLiteral("select count(*) from pg_extension where extname = 'citext'")),
+        QStringList({ "0" }));
+    QCOMPARE(database.rows(QStringLiteral(
+                 "select count(*) from information_schema.tables where table_schema = 'public'")),
+        QStringList({ "0" }));
+}
+
+QTEST_GUILESS_MAIN(TestServerEngine)
+#include "tst_serverengine.moc"
