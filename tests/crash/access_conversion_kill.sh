@@ -11,6 +11,7 @@ writer=$2
 trials=${3:-3}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/killtrial.sh"
 
 history_records=100000
 sqlite3 "$work/stor.sqlite" <<END
@@ -39,22 +40,18 @@ expect-message-prefix "Archivi di Access convertiti"
 END
 
 failures=0
-killed=0
+kills=0
+folder="$work/kept/convert"
 for trial in $(seq 1 "$trials"); do
-    rm -rf "$work/kept"
-    "$runner" --keep "$work/kept" "$script" > "$work/out.txt" 2>&1 &
-    pid=$!
-    folder="$work/kept/convert"
-    # Wait until the history archive's rows are being written beside it,
-    # then kill at some moment of the conversion.
-    for _ in $(seq 1 600); do
-        compgen -G "$folder/stor.mdb.*.tmp" > /dev/null && break
-        kill -0 "$pid" 2> /dev/null || break
-        sleep 0.02
-    done
-    sleep "$(( RANDOM % 3 )).$(( RANDOM % 10 ))"
-    if kill -9 "$pid" 2> /dev/null; then killed=$((killed + 1)); fi
-    wait "$pid" 2> /dev/null
+    # Kill at some moment after the history archive's rows began to be
+    # written beside it.
+    kill_trial "$runner" "$script" "$folder" 'compgen -G "$folder/stor.mdb.*.tmp" > /dev/null' \
+        'echo "$(( RANDOM % 3 )).$(( RANDOM % 10 ))"'
+    [ "$killed" = yes ] && kills=$((kills + 1))
+    if [ "$began" = no ]; then
+        echo "trial $trial: killed before the conversion began, not counted"
+        continue
+    fi
     if [ ! -f "$folder/stor.mdb" ]; then
         echo "trial $trial: FAIL: stor.mdb missing"
         failures=$((failures + 1))
@@ -82,5 +79,5 @@ for trial in $(seq 1 "$trials"); do
         echo "trial $trial: $name.mdb $state"
     done
 done
-echo "$killed of $trials trials killed during the conversion"
+echo "$kills of $trials trials killed during the conversion"
 [ "$failures" -eq 0 ]

@@ -9,6 +9,7 @@ runner=$1
 trials=${2:-3}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/killtrial.sh"
 
 associations=50
 per_association=8000
@@ -27,29 +28,17 @@ expect-message "Storico aggiornato da TALPEX."
 END
 
 failures=0
-killed=0
+kills=0
+folder="$work/kept/import"
 for trial in $(seq 1 "$trials"); do
-    rm -rf "$work/kept"
-    "$runner" --keep "$work/kept" "$script" > "$work/out.txt" 2>&1 &
-    pid=$!
-    folder="$work/kept/import"
-    # Wait until the new archive is being written (its log grows), then
-    # kill at some moment of the writing.
-    for _ in $(seq 1 600); do
-        size=$(stat -c %s "$folder/stor.mdb-wal" 2> /dev/null || echo 0)
-        [ "$size" -gt 2000000 ] && break
-        kill -0 "$pid" 2> /dev/null || break
-        sleep 0.05
-    done
-    sleep "0.$(( RANDOM % 3 ))"
-    # On a loaded machine the runner may not have laid down its folder yet:
-    # such a trial says nothing about the import and is not counted.
-    laid_down=no
-    [ -f "$folder/stor.mdb" ] && laid_down=yes
-    if kill -9 "$pid" 2> /dev/null; then killed=$((killed + 1)); fi
-    wait "$pid" 2> /dev/null
-    if [ "$laid_down" = no ]; then
-        echo "trial $trial: killed before the folder was laid down, not counted"
+    # Kill at some moment after the new archive began to be written (its
+    # log grows).
+    kill_trial "$runner" "$script" "$folder" \
+        '[ "$(stat -c %s "$folder/stor.mdb-wal" 2> /dev/null || echo 0)" -gt 2000000 ]' \
+        'echo "0.$(( RANDOM % 3 ))"'
+    [ "$killed" = yes ] && kills=$((kills + 1))
+    if [ "$began" = no ]; then
+        echo "trial $trial: killed before the import began, not counted"
         continue
     fi
     [ -f "$folder/stor.mdb" ] || { echo "trial $trial: no archive left"; failures=$((failures + 1)); continue; }
@@ -63,5 +52,5 @@ for trial in $(seq 1 "$trials"); do
         failures=$((failures + 1))
     fi
 done
-echo "$killed of $trials trials killed during the import"
+echo "$kills of $trials trials killed during the import"
 [ "$failures" -eq 0 ]
