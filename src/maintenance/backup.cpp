@@ -1,5 +1,6 @@
 // "Salva": each of the four registers is copied to a file the operator
-// chooses, a register file of the desk's own kind whichever store holds it. Each step stands alone: a Cancel or a failure ends only its own.
+// chooses, a register file of the desk's own kind whichever store holds it. Each step stands alone:
+// a Cancel or a failure ends only its own.
 #include "operations.h"
 
 #include "app/app.h"

@@ -20,13 +20,12 @@ public:
     virtual bool isFile(const RegisterFile& kind) const = 0;
     // Writes the register into `target`, a self-contained register file put
     // in place only when complete.
-    virtual void save(const RegisterFile& kind, const QString& live, const QString& target) const
-        = 0;
+    virtual void save(
+        const RegisterFile& kind, const QString& live, const QString& target) const = 0;
     // Replaces the register with the rows of `source` (a saved register file
     // or an Access copy) once the file passed the same checks on every store.
     virtual void restore(const QString& source, const QString& live, const RegisterFile& kind,
-        const AccessCopy::Progress& progress) const
-        = 0;
+        const AccessCopy::Progress& progress) const = 0;
     // Rebuilds the register compact, in its place.
     virtual void compact(const RegisterFile& kind, const QString& live) const = 0;
 

@@ -105,34 +105,35 @@ void ServerRegisterStore::save(
             // file carries no journal beside it, so it travels alone.
             run(fileQuery, QStringLiteral("pragma journal_mode=DELETE"), Engine::files(), target);
             run(fileQuery, QStringLiteral("pragma synchronous=OFF"), Engine::files(), target);
-            withConnection(m_server, m_server.location(kind.fileName), false, [&](QSqlDatabase& db) {
-                QSqlQuery rows(db);
-                rows.setForwardOnly(true);
-                // Every row as one moment of the table saw them, whatever
-                // the other desks commit meanwhile.
-                run(rows, QStringLiteral("begin isolation level repeatable read read only"),
-                    m_server, kind.fileName);
-                run(rows,
-                    QStringLiteral("select %1 from %2 order by rowid")
-                        .arg(fieldList(kind), kind.table),
-                    m_server, kind.fileName);
-                if (!file.transaction())
-                    throw Engine::files().translate(file.lastError(), target);
-                QSqlQuery insert(file);
-                if (!insert.prepare(insertText(kind)))
-                    throw Engine::files().translate(insert.lastError(), target);
-                while (rows.next()) {
-                    for (int i = 0; i < kind.fields.size(); ++i)
-                        insert.bindValue(i, valueFor(kind, i, rows.value(i)));
-                    if (!insert.exec())
+            withConnection(
+                m_server, m_server.location(kind.fileName), false, [&](QSqlDatabase& db) {
+                    QSqlQuery rows(db);
+                    rows.setForwardOnly(true);
+                    // Every row as one moment of the table saw them, whatever
+                    // the other desks commit meanwhile.
+                    run(rows, QStringLiteral("begin isolation level repeatable read read only"),
+                        m_server, kind.fileName);
+                    run(rows,
+                        QStringLiteral("select %1 from %2 order by rowid")
+                            .arg(fieldList(kind), kind.table),
+                        m_server, kind.fileName);
+                    if (!file.transaction())
+                        throw Engine::files().translate(file.lastError(), target);
+                    QSqlQuery insert(file);
+                    if (!insert.prepare(insertText(kind)))
                         throw Engine::files().translate(insert.lastError(), target);
-                }
-                if (rows.lastError().isValid())
-                    throw m_server.translate(rows.lastError(), kind.fileName);
-                if (!file.commit())
-                    throw Engine::files().translate(file.lastError(), target);
-                db.rollback();
-            });
+                    while (rows.next()) {
+                        for (int i = 0; i < kind.fields.size(); ++i)
+                            insert.bindValue(i, valueFor(kind, i, rows.value(i)));
+                        if (!insert.exec())
+                            throw Engine::files().translate(insert.lastError(), target);
+                    }
+                    if (rows.lastError().isValid())
+                        throw m_server.translate(rows.lastError(), kind.fileName);
+                    if (!file.commit())
+                        throw Engine::files().translate(file.lastError(), target);
+                    db.rollback();
+                });
         });
     });
     temporary.putInPlace();
@@ -223,7 +224,6 @@ void ServerRegisterStore::compact(const RegisterFile& kind, const QString& live)
     withConnection(m_server, m_server.location(kind.fileName), false, [&](QSqlDatabase& db) {
         // Outside any transaction, as the server requires it.
         QSqlQuery query(db);
-        run(query, QStringLiteral("vacuum (analyze) %1").arg(kind.table), m_server,
-            kind.fileName);
+        run(query, QStringLiteral("vacuum (analyze) %1").arg(kind.table), m_server, kind.fileName);
     });
 }

@@ -7,7 +7,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <functional>
+#include <memory>
 
+class ChangeSource;
 class DataControl;
 
 // How many records of one register (volunteers or vehicles) are in the camp
@@ -17,7 +20,9 @@ class DataControl;
 // other connection (another program, another desk) committed to the file,
 // or the file was opened anew. The stays are read through a connection of
 // the counter's own, so an open reading of the program's connection never
-// hides what was committed.
+// hides what was committed. On an engine that tells the rows committed (a
+// server), only those are read again, whoever committed them, through the
+// source's own connection.
 class StayCounter
 {
 public:
@@ -40,6 +45,9 @@ public:
     // count is kept for that moment: a changed row corrects it, and only
     // another moment counts every stay again.
     int countAt(const QString& date, const QString& time);
+    // Called from the event loop when the engine tells of a change between
+    // two looks (never on the files, whose changes are found by looking).
+    void setOnChange(std::function<void()> onChange);
 
     // A stay as an interval of moments yyyymmdd * 10000 + minutes, both
     // ends included; false when the record's texts are not plain dates and
@@ -56,6 +64,8 @@ public:
 
 private:
     bool presentAt(const Stay& stay) const;
+    bool syncTold();
+    ChangeSource* changeSource();
     void reloadAll();
     void reloadRow(qint64 row);
     void watchChanges();
@@ -74,6 +84,9 @@ private:
 
     DataControl& m_connection;
     Queries m_queries;
+    std::unique_ptr<ChangeSource> m_changes;
+    bool m_changesAsked = false;
+    std::function<void()> m_onChange;
     QHash<qint64, Stay> m_stays;
     int m_generation = -1;
     QList<qint64> m_stamp;
