@@ -2,7 +2,6 @@
 
 #include <QSet>
 #include <QSqlDatabase>
-#include <functional>
 #include <optional>
 
 // What an engine tells of the rows of one register committed by anyone (this
@@ -19,6 +18,4 @@ public:
     virtual std::optional<QSet<qint64>> takeChanges() = 0;
     // A connection of the source's own that reads the register as committed.
     virtual QSqlDatabase reader() = 0;
-    // Called from the event loop when a change arrives between two looks.
-    virtual void setOnArrival(std::function<void()> onArrival) = 0;
 };

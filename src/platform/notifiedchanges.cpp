@@ -23,11 +23,6 @@ NotifiedChanges::~NotifiedChanges()
     close();
 }
 
-void NotifiedChanges::setOnArrival(std::function<void()> onArrival)
-{
-    m_onArrival = std::move(onArrival);
-}
-
 void NotifiedChanges::close()
 {
     m_receiver.reset();
@@ -74,8 +69,6 @@ void NotifiedChanges::arrived(const QString& channel, const QVariant& payload)
         m_rows.insert(row);
     else
         m_all = true;
-    if (m_onArrival && !m_looking)
-        m_onArrival();
 }
 
 void NotifiedChanges::deliver()
@@ -88,12 +81,6 @@ void NotifiedChanges::deliver()
 
 std::optional<QSet<qint64>> NotifiedChanges::takeChanges()
 {
-    m_looking = true;
-    struct Done
-    {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done { m_looking };
     QSqlDatabase db
         = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false) : QSqlDatabase();
     if (!db.isOpen()) {

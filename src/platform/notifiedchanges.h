@@ -10,9 +10,10 @@ class Engine;
 
 // The rows committed to a table as the server notifies them: a connection of
 // the source's own listens on the table's channel, where a trigger made with
-// the schema sends each committed row's number. Notifications arrive through
-// the event loop; a look first makes one round trip on that connection, so
-// every commit made before the look has been told by its end.
+// the schema sends each committed row's number. The driver hands them over
+// from the event loop; a look first makes one round trip on that connection
+// and has the driver hand over what it received, so every commit made before
+// the look is told by its end, with no turn of the event loop.
 class NotifiedChanges : public ChangeSource
 {
 public:
@@ -23,7 +24,6 @@ public:
 
     std::optional<QSet<qint64>> takeChanges() override;
     QSqlDatabase reader() override;
-    void setOnArrival(std::function<void()> onArrival) override;
 
 private:
     void listen();
@@ -40,6 +40,4 @@ private:
     std::unique_ptr<QObject> m_receiver;
     QSet<qint64> m_rows;
     bool m_all = true;
-    bool m_looking = false;
-    std::function<void()> m_onArrival;
 };

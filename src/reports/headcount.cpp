@@ -12,12 +12,6 @@ Headcount::Headcount(Registers& r)
 {
 }
 
-void Headcount::setOnChange(const std::function<void()>& onChange)
-{
-    m_volunteers.setOnChange(onChange);
-    m_vehicles.setOnChange(onChange);
-}
-
 QString Headcount::text(const QDateTime& now)
 {
     // Both registers are looked at, whatever the first one says.

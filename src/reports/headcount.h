@@ -17,9 +17,6 @@ public:
     // minute). Asked after every operation, it does no more than look at
     // the two files when nothing was committed and the minute is the same.
     QString text(const QDateTime& now);
-    // Called from the event loop when the engine tells of a change to either
-    // register between two looks (a server: another desk committed).
-    void setOnChange(const std::function<void()>& onChange);
 
 private:
     StayCounter m_volunteers;

@@ -40,19 +40,6 @@ void install(App& app)
             *live = true;
             a.mainWindow()->refreshTitleLine();
         });
-        // What another desk commits shows within two seconds, with no
-        // operation here: the line is looked at again shortly after the
-        // server tells of it (once for a burst of changes).
-        auto pending = std::make_shared<bool>(false);
-        headcount->setOnChange([&a, live, pending] {
-            if (*pending || !*live)
-                return;
-            *pending = true;
-            QTimer::singleShot(500, a.mainWindow(), [&a, pending] {
-                *pending = false;
-                a.mainWindow()->refreshTitleLine();
-            });
-        });
         a.mainWindow()->setTitleLineSource([&a, headcount, live]() -> QString {
             if (!*live)
                 return QString();

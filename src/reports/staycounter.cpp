@@ -77,17 +77,8 @@ ChangeSource* StayCounter::changeSource()
         m_changesAsked = true;
         m_changes = m_connection.database().engine().watchChanges(
             m_connection.fileName(), m_queries.table);
-        if (m_changes && m_onChange)
-            m_changes->setOnArrival(m_onChange);
     }
     return m_changes.get();
-}
-
-void StayCounter::setOnChange(std::function<void()> onChange)
-{
-    m_onChange = std::move(onChange);
-    if (m_changes)
-        m_changes->setOnArrival(m_onChange);
 }
 
 QSqlDatabase StayCounter::reader()

@@ -7,7 +7,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
-#include <functional>
 #include <memory>
 
 class ChangeSource;
@@ -45,9 +44,6 @@ public:
     // count is kept for that moment: a changed row corrects it, and only
     // another moment counts every stay again.
     int countAt(const QString& date, const QString& time);
-    // Called from the event loop when the engine tells of a change between
-    // two looks (never on the files, whose changes are found by looking).
-    void setOnChange(std::function<void()> onChange);
 
     // A stay as an interval of moments yyyymmdd * 10000 + minutes, both
     // ends included; false when the record's texts are not plain dates and
@@ -86,7 +82,6 @@ private:
     Queries m_queries;
     std::unique_ptr<ChangeSource> m_changes;
     bool m_changesAsked = false;
-    std::function<void()> m_onChange;
     QHash<qint64, Stay> m_stays;
     int m_generation = -1;
     QList<qint64> m_stamp;
