@@ -98,6 +98,7 @@ std::optional<QSet<qint64>> NotifiedChanges::takeChanges()
                         QSqlError::ConnectionError, error.nativeErrorCode()),
                 m_channel);
             roundTrip = QSqlQuery();
+            db = QSqlDatabase();
             close();
             throw failure;
         }

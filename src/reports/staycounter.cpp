@@ -182,7 +182,15 @@ int StayCounter::countAt(const QString& date, const QString& time)
 
 bool StayCounter::syncTold()
 {
-    const std::optional<QSet<qint64>> rows = m_changes->takeChanges();
+    std::optional<QSet<qint64>> rows;
+    try {
+        rows = m_changes->takeChanges();
+    } catch (const OstraleError&) {
+        // The source's connection is gone: the row statement with it.
+        m_row = QSqlQuery();
+        m_rowPrepared = false;
+        throw;
+    }
     if (!rows) {
         // Perhaps a new connection: the row statement is prepared anew.
         m_row = QSqlQuery();

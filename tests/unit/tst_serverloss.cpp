@@ -1,12 +1,16 @@
 // The server stopped in the middle of the work: the operation under way fails
 // with the server's message and leaves nothing of itself, and once the server
-// is back the same desk connects again at its next operation. It stops and
+// is back the same desk connects again at its next operation, the headcount
+// too. It stops and
 // starts a cluster of its own (tests/CMakeLists.txt runs it under
 // with-test-server), and is skipped without one.
 #include "platform/database.h"
+#include "platform/datacontrol.h"
 #include "platform/dberrors.h"
 #include "platform/engine.h"
 #include "platform/serverengine.h"
+#include "reports/staycounter.h"
+#include "store/reportqueries.h"
 #include "store/schema.h"
 
 #include <QProcess>
@@ -73,6 +77,16 @@ void TestServerLoss::lostAndBack()
     Database database(QStringLiteral("emervol.mdb"));
     insert(database, QStringLiteral("0010001"));
     const int generation = database.generation();
+    // The headcount follows the register on a connection of its own.
+    DataControl volunteers(QStringLiteral("Data4"), QStringLiteral("emervol.mdb"),
+        QStringLiteral("EMERVOL"), QStringLiteral("emervol"));
+    StayCounter headcount(volunteers,
+        { QStringLiteral("EMERVOL"), ReportQueries::volunteerStays,
+            ReportQueries::volunteerStayOfRow });
+    const QString date = QStringLiteral("01/01/2024");
+    const QString time = QStringLiteral("09:00");
+    QVERIFY(headcount.sync());
+    QCOMPARE(headcount.countAt(date, time), 1);
 
     // Lost between a write and its commit: the commit fails, the server
     // rolled the write back.
@@ -84,7 +98,8 @@ void TestServerLoss::lostAndBack()
             transaction.commit();
             QFAIL("the commit succeeded with the server stopped");
         } catch (const DbError& error) {
-            QVERIFY2(error.number() == DbErrors::ServerUnreachable, qPrintable(error.description()));
+            QVERIFY2(
+                error.number() == DbErrors::ServerUnreachable, qPrintable(error.description()));
             QVERIFY2(error.description().startsWith(
                          QStringLiteral("Impossibile collegarsi al server dei registri")),
                 qPrintable(error.description()));
@@ -94,6 +109,12 @@ void TestServerLoss::lostAndBack()
     try {
         codes(database);
         QFAIL("a read succeeded with the server stopped");
+    } catch (const DbError& error) {
+        QVERIFY2(error.number() == DbErrors::ServerUnreachable, qPrintable(error.description()));
+    }
+    try {
+        headcount.sync();
+        QFAIL("the headcount looked with the server stopped");
     } catch (const DbError& error) {
         QVERIFY2(error.number() == DbErrors::ServerUnreachable, qPrintable(error.description()));
     }
@@ -107,6 +128,12 @@ void TestServerLoss::lostAndBack()
     insert(database, QStringLiteral("0010003"));
     QCOMPARE(
         codes(database), (QStringList { QStringLiteral("0010001"), QStringLiteral("0010003") }));
+    // The headcount listens again and counts what was committed meanwhile.
+    QVERIFY(headcount.sync());
+    QCOMPARE(headcount.countAt(date, time), 2);
+    insert(database, QStringLiteral("0010004"));
+    QVERIFY(headcount.sync());
+    QCOMPARE(headcount.countAt(date, time), 3);
 }
 
 QTEST_GUILESS_MAIN(TestServerLoss)
