@@ -31,10 +31,10 @@ public:
 const RegisterStore& RegisterStore::current()
 {
     static const FileRegisterStore files;
-    if (const auto* server = dynamic_cast<const ServerEngine*>(&Engine::registers())) {
-        // The engine is chosen once, at start: one store for it is enough.
-        static const ServerRegisterStore store(*server);
-        return store;
-    }
+    // Asked each time: a test runner chooses a new engine for each desk it
+    // starts.
+    static const ServerRegisterStore server;
+    if (dynamic_cast<const ServerEngine*>(&Engine::registers()))
+        return server;
     return files;
 }

@@ -79,9 +79,9 @@ QVariant valueFor(const RegisterFile& kind, int field, const QVariant& value)
 
 } // namespace
 
-ServerRegisterStore::ServerRegisterStore(const ServerEngine& server)
-    : m_server(server)
+const ServerEngine& ServerRegisterStore::server()
 {
+    return dynamic_cast<const ServerEngine&>(Engine::registers());
 }
 
 bool ServerRegisterStore::isFile(const RegisterFile& kind) const
@@ -92,6 +92,7 @@ bool ServerRegisterStore::isFile(const RegisterFile& kind) const
 void ServerRegisterStore::save(
     const RegisterFile& kind, const QString& live, const QString& target) const
 {
+    const ServerEngine& engine = server();
     if (isFile(kind)) {
         RegisterCopy::copy(live, target);
         return;
@@ -105,35 +106,34 @@ void ServerRegisterStore::save(
             // file carries no journal beside it, so it travels alone.
             run(fileQuery, QStringLiteral("pragma journal_mode=DELETE"), Engine::files(), target);
             run(fileQuery, QStringLiteral("pragma synchronous=OFF"), Engine::files(), target);
-            withConnection(
-                m_server, m_server.location(kind.fileName), false, [&](QSqlDatabase& db) {
-                    QSqlQuery rows(db);
-                    rows.setForwardOnly(true);
-                    // Every row as one moment of the table saw them, whatever
-                    // the other desks commit meanwhile.
-                    run(rows, QStringLiteral("begin isolation level repeatable read read only"),
-                        m_server, kind.fileName);
-                    run(rows,
-                        QStringLiteral("select %1 from %2 order by rowid")
-                            .arg(fieldList(kind), kind.table),
-                        m_server, kind.fileName);
-                    if (!file.transaction())
-                        throw Engine::files().translate(file.lastError(), target);
-                    QSqlQuery insert(file);
-                    if (!insert.prepare(insertText(kind)))
+            withConnection(engine, engine.location(kind.fileName), false, [&](QSqlDatabase& db) {
+                QSqlQuery rows(db);
+                rows.setForwardOnly(true);
+                // Every row as one moment of the table saw them, whatever
+                // the other desks commit meanwhile.
+                run(rows, QStringLiteral("begin isolation level repeatable read read only"), engine,
+                    kind.fileName);
+                run(rows,
+                    QStringLiteral("select %1 from %2 order by rowid")
+                        .arg(fieldList(kind), kind.table),
+                    engine, kind.fileName);
+                if (!file.transaction())
+                    throw Engine::files().translate(file.lastError(), target);
+                QSqlQuery insert(file);
+                if (!insert.prepare(insertText(kind)))
+                    throw Engine::files().translate(insert.lastError(), target);
+                while (rows.next()) {
+                    for (int i = 0; i < kind.fields.size(); ++i)
+                        insert.bindValue(i, valueFor(kind, i, rows.value(i)));
+                    if (!insert.exec())
                         throw Engine::files().translate(insert.lastError(), target);
-                    while (rows.next()) {
-                        for (int i = 0; i < kind.fields.size(); ++i)
-                            insert.bindValue(i, valueFor(kind, i, rows.value(i)));
-                        if (!insert.exec())
-                            throw Engine::files().translate(insert.lastError(), target);
-                    }
-                    if (rows.lastError().isValid())
-                        throw m_server.translate(rows.lastError(), kind.fileName);
-                    if (!file.commit())
-                        throw Engine::files().translate(file.lastError(), target);
-                    db.rollback();
-                });
+                }
+                if (rows.lastError().isValid())
+                    throw engine.translate(rows.lastError(), kind.fileName);
+                if (!file.commit())
+                    throw Engine::files().translate(file.lastError(), target);
+                db.rollback();
+            });
         });
     });
     temporary.putInPlace();
@@ -171,6 +171,7 @@ void ServerRegisterStore::restore(const QString& source, const QString& live,
 void ServerRegisterStore::replaceRows(const QString& source, const QString& reportedAs,
     const RegisterFile& kind, const AccessCopy::Progress& progress) const
 {
+    const ServerEngine& engine = server();
     withConnection(Engine::files(), source, true, [&](QSqlDatabase& file) {
         QSqlQuery rows(file);
         rows.setForwardOnly(true);
@@ -179,22 +180,22 @@ void ServerRegisterStore::replaceRows(const QString& source, const QString& repo
         const qint64 total = rows.next() ? rows.value(0).toLongLong() : 0;
         run(rows, QStringLiteral("select %1 from %2").arg(fieldList(kind), kind.table),
             Engine::files(), reportedAs);
-        withConnection(m_server, m_server.location(kind.fileName), false, [&](QSqlDatabase& db) {
+        withConnection(engine, engine.location(kind.fileName), false, [&](QSqlDatabase& db) {
             // One transaction: every row of the table goes and the file's
             // come in, or the table stays as it was.
             if (!db.transaction())
-                throw m_server.translate(db.lastError(), kind.fileName);
+                throw engine.translate(db.lastError(), kind.fileName);
             QSqlQuery query(db);
-            run(query, QStringLiteral("delete from %1").arg(kind.table), m_server, kind.fileName);
+            run(query, QStringLiteral("delete from %1").arg(kind.table), engine, kind.fileName);
             QSqlQuery insert(db);
             if (!insert.prepare(insertText(kind)))
-                throw m_server.translate(insert.lastError(), kind.fileName);
+                throw engine.translate(insert.lastError(), kind.fileName);
             qint64 done = 0;
             while (rows.next()) {
                 for (int i = 0; i < kind.fields.size(); ++i)
                     insert.bindValue(i, valueFor(kind, i, rows.value(i)));
                 if (!insert.exec()) {
-                    const DbError failure = m_server.translate(insert.lastError(), kind.fileName);
+                    const DbError failure = engine.translate(insert.lastError(), kind.fileName);
                     if (failure.number() != DbError::DuplicateKey)
                         throw failure;
                     throw DbError(DbError::DuplicateKey,
@@ -208,7 +209,7 @@ void ServerRegisterStore::replaceRows(const QString& source, const QString& repo
             if (rows.lastError().isValid())
                 throw Engine::files().translate(rows.lastError(), reportedAs);
             if (!db.commit())
-                throw m_server.translate(db.lastError(), kind.fileName);
+                throw engine.translate(db.lastError(), kind.fileName);
             if (progress)
                 progress(total, total);
         });
@@ -217,13 +218,14 @@ void ServerRegisterStore::replaceRows(const QString& source, const QString& repo
 
 void ServerRegisterStore::compact(const RegisterFile& kind, const QString& live) const
 {
+    const ServerEngine& engine = server();
     if (isFile(kind)) {
         RegisterCopy::compact(live);
         return;
     }
-    withConnection(m_server, m_server.location(kind.fileName), false, [&](QSqlDatabase& db) {
+    withConnection(engine, engine.location(kind.fileName), false, [&](QSqlDatabase& db) {
         // Outside any transaction, as the server requires it.
         QSqlQuery query(db);
-        run(query, QStringLiteral("vacuum (analyze) %1").arg(kind.table), m_server, kind.fileName);
+        run(query, QStringLiteral("vacuum (analyze) %1").arg(kind.table), engine, kind.fileName);
     });
 }

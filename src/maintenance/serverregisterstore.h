@@ -13,8 +13,6 @@ class ServerEngine;
 class ServerRegisterStore : public RegisterStore
 {
 public:
-    explicit ServerRegisterStore(const ServerEngine& server);
-
     bool isFile(const RegisterFile& kind) const override;
     void save(const RegisterFile& kind, const QString& live, const QString& target) const override;
     void restore(const QString& source, const QString& live, const RegisterFile& kind,
@@ -25,6 +23,6 @@ private:
     // Replaces the table's rows with those of the register file `source`.
     void replaceRows(const QString& source, const QString& reportedAs, const RegisterFile& kind,
         const AccessCopy::Progress& progress) const;
-
-    const ServerEngine& m_server;
+    // The server engine chosen for the desk's registers.
+    static const ServerEngine& server();
 };
