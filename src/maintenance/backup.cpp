@@ -1,5 +1,6 @@
 // "Salva": each of the four registers is copied to a file the operator
-// chooses. Each step stands alone: a Cancel or a failure ends only its own.
+// chooses, a register file of the desk's own kind whichever store holds it. Each step stands alone:
+// a Cancel or a failure ends only its own.
 #include "operations.h"
 
 #include "app/app.h"
@@ -7,7 +8,9 @@
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "registercopy.h"
+#include "registerstore.h"
 #include "savedregisters.h"
+#include "store/schema.h"
 
 #include <QDir>
 
@@ -29,7 +32,7 @@ void saveRegister(App& app, const SavedRegister& saved)
     app.g.percorso2 = chosen;
     saved.connection(app).closeDatabase();
     try {
-        RegisterCopy::copy(live, chosen);
+        RegisterStore::current().save(*Schema::find(saved.liveFile), live, chosen);
     } catch (const OstraleError& failure) {
         // The live file was only read: its connection opens again at its
         // next use whatever happened here.

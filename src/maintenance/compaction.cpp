@@ -1,13 +1,15 @@
 // "Compatta Data Base": every register file is rebuilt compact by the engine
-// and put in its own place, with its connections let go around it. Files
-// saved by Access are left out, and named in a message after the usual one.
+// and put in its own place, with its connections let go around it; a
+// register held by the server is compacted there. Files saved by Access are
+// left out, and named in a message after the usual one.
 #include "operations.h"
 
 #include "app/app.h"
 #include "platform/busypointer.h"
 #include "platform/databaseformat.h"
 #include "platform/error.h"
-#include "registercopy.h"
+#include "registerstore.h"
+#include "store/schema.h"
 
 #include <QDir>
 
@@ -53,9 +55,12 @@ void compattadatabase(App& app)
             const QString name = QString::fromLatin1(file.fileName);
             DataControl& connection = file.connection(app);
             connection.closeDatabase();
+            const RegisterFile& kind = *Schema::find(name);
+            const QString path = app.g.cartellaapp + QLatin1Char('/') + name;
+            const RegisterStore& store = RegisterStore::current();
             // A file saved by Access (TALPEX's exports) is only ever read:
             // it is left as it is, nothing written into or beside it.
-            if (isAccessFormat(databaseFormatOfFile(app.g.cartellaapp + QLatin1Char('/') + name))) {
+            if (store.isFile(kind) && isAccessFormat(databaseFormatOfFile(path))) {
                 accessFiles << name;
                 continue;
             }
@@ -65,7 +70,7 @@ void compattadatabase(App& app)
                 app.dbstor.close();
             app.g.percorso1 = name;
             try {
-                RegisterCopy::compact(app.g.cartellaapp + QLatin1Char('/') + name);
+                store.compact(kind, path);
             } catch (const OstraleError&) {
                 // The file is as it was; the files after it are not compacted.
                 QDir::setCurrent(app.g.cartellaapp);

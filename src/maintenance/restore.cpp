@@ -9,6 +9,7 @@
 #include "platform/busypointer.h"
 #include "platform/error.h"
 #include "registercopy.h"
+#include "registerstore.h"
 #include "savedregisters.h"
 #include "store/schema.h"
 
@@ -73,7 +74,7 @@ bool restoreRegister(App& app, const SavedRegister& saved, bool first)
     saved.connection(app).closeDatabase();
     try {
         const CopyProgress progress(app, saved.restoreTitle);
-        RegisterCopy::restore(chosen, live, *Schema::find(saved.liveFile),
+        RegisterStore::current().restore(chosen, live, *Schema::find(saved.liveFile),
             [&progress](qint64 done, qint64 total) { progress(done, total); });
     } catch (const OstraleError&) {
         // The live file is as it was; the failure is reported as every

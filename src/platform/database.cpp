@@ -43,6 +43,8 @@ void Database::open()
         if (location == m_openPath)
             return;
         close(); // the current folder changed: follow the bare name
+    } else if (m_db.isValid()) {
+        close(); // the connection is gone (a server lost): a new one replaces it
     }
     std::optional<DbError> failure;
     {
@@ -106,6 +108,13 @@ void Database::rollback()
 
 DbError Database::translate(const QSqlError& error) const
 {
+    // A failure that took the connection with it (a server gone away) is a
+    // failure to reach the register, whatever the statement was; the next
+    // use opens the connection again.
+    if (m_db.isValid() && !m_db.isOpen() && error.type() != QSqlError::ConnectionError)
+        return m_engine->translate(QSqlError(error.driverText(), error.databaseText(),
+                                       QSqlError::ConnectionError, error.nativeErrorCode()),
+            m_fileName);
     return m_engine->translate(error, m_fileName);
 }
 

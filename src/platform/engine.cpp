@@ -1,5 +1,6 @@
 #include "engine.h"
 
+#include "changesource.h"
 #include "fileengine.h"
 
 namespace {
@@ -11,6 +12,11 @@ std::unique_ptr<Engine>& chosen()
 }
 
 } // namespace
+
+std::unique_ptr<ChangeSource> Engine::watchChanges(const QString&, const QString&) const
+{
+    return nullptr;
+}
 
 const Engine& Engine::files()
 {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+class ChangeSource;
 class DbError;
 class QSqlDatabase;
 class QSqlError;
@@ -42,6 +43,12 @@ public:
     virtual void layDown(const QString& folder, const QList<RegisterFile>& files) const = 0;
     // Run each time the desk opens one of its registers, before it is read.
     virtual void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const = 0;
+
+    // Follows the rows committed to the register's `table`, whoever commits
+    // them; null when the engine tells nothing of them, and the reader finds
+    // out for itself (the files: their stamps and the connection's versions).
+    virtual std::unique_ptr<ChangeSource> watchChanges(
+        const QString& registerName, const QString& table) const;
 
     // The register files of the program folder (SQLite).
     static const Engine& files();

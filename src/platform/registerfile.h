@@ -18,4 +18,7 @@ struct RegisterFile
     // Another system's export (the TALPEX files): always a file of the
     // program folder, only read, whichever engine holds the desk's registers.
     bool external = false;
+    // Whether the engine tells who reads the register which rows were
+    // committed (the headcount follows the volunteers and the vehicles).
+    bool changesNotified = false;
 };

@@ -1,6 +1,7 @@
 #include "serverengine.h"
 
 #include "dberrors.h"
+#include "notifiedchanges.h"
 #include "registerfile.h"
 
 #include <QRegularExpression>
@@ -108,7 +109,32 @@ QStringList ServerEngine::createStatements(const RegisterFile& file)
     statements << QStringLiteral("create or replace trigger %1_EMPTY_TEXTS before insert or update "
                                  "on %1 for each row execute function %1_empty_texts()")
                       .arg(file.table);
+    if (file.changesNotified) {
+        // Each committed row's number, to whoever listens on the table's
+        // channel (delivered only after the commit, once per row and
+        // transaction).
+        statements << QStringLiteral(
+            "create or replace function %1_notify() returns trigger language plpgsql as $$ begin "
+            "if tg_op <> 'INSERT' then perform pg_notify('%2', old.rowid::text); end if; "
+            "if tg_op <> 'DELETE' then perform pg_notify('%2', new.rowid::text); end if; "
+            "return null; end $$")
+                          .arg(file.table, changesChannel(file.table));
+        statements << QStringLiteral("create or replace trigger %1_NOTIFY after insert or update "
+                                     "or delete on %1 for each row execute function %1_notify()")
+                          .arg(file.table);
+    }
     return statements;
+}
+
+QString ServerEngine::changesChannel(const QString& table)
+{
+    return QStringLiteral("ostrale_") + table.toLower();
+}
+
+std::unique_ptr<ChangeSource> ServerEngine::watchChanges(
+    const QString& registerName, const QString& table) const
+{
+    return std::make_unique<NotifiedChanges>(*this, location(registerName), changesChannel(table));
 }
 
 void ServerEngine::layDown(const QString&, const QList<RegisterFile>& files) const

@@ -32,9 +32,16 @@ public:
     // The trigger made with the table keeps NULL texts out.
     void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const override;
 
+    // Rows committed to a table whose register notifies its changes, told
+    // through the server's notifications.
+    std::unique_ptr<ChangeSource> watchChanges(
+        const QString& registerName, const QString& table) const override;
+
     // The statements that make the register's table, keys, indexes and
-    // trigger.
+    // triggers.
     static QStringList createStatements(const RegisterFile& file);
+    // The notification channel that tells the rows committed to `table`.
+    static QString changesChannel(const QString& table);
 
 private:
     DbError unreachable(const QString& reason) const;

@@ -1,7 +1,9 @@
 #include "staycounter.h"
 
+#include "platform/changesource.h"
 #include "platform/database.h"
 #include "platform/datacontrol.h"
+#include "platform/engine.h"
 #include "platform/error.h"
 #include "store/reportqueries.h"
 
@@ -63,12 +65,26 @@ StayCounter::StayCounter(DataControl& connection, Queries queries)
 StayCounter::~StayCounter()
 {
     m_row = QSqlQuery();
+    m_changes.reset();
     QSqlDatabase::database(m_readerName, false).close();
     QSqlDatabase::removeDatabase(m_readerName);
 }
 
+ChangeSource* StayCounter::changeSource()
+{
+    // Asked once, on the first look: the engine is chosen before it.
+    if (!m_changesAsked) {
+        m_changesAsked = true;
+        m_changes = m_connection.database().engine().watchChanges(
+            m_connection.fileName(), m_queries.table);
+    }
+    return m_changes.get();
+}
+
 QSqlDatabase StayCounter::reader()
 {
+    if (ChangeSource* changes = changeSource())
+        return changes->reader();
     QSqlDatabase db = QSqlDatabase::contains(m_readerName)
         ? QSqlDatabase::database(m_readerName, false)
         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_readerName);
@@ -164,8 +180,37 @@ int StayCounter::countAt(const QString& date, const QString& time)
     return m_count;
 }
 
+bool StayCounter::syncTold()
+{
+    std::optional<QSet<qint64>> rows;
+    try {
+        rows = m_changes->takeChanges();
+    } catch (const OstraleError&) {
+        // The source's connection is gone: the row statement with it.
+        m_row = QSqlQuery();
+        m_rowPrepared = false;
+        throw;
+    }
+    if (!rows) {
+        // Perhaps a new connection: the row statement is prepared anew.
+        m_row = QSqlQuery();
+        m_rowPrepared = false;
+    }
+    if (!rows || !m_loaded || rows->size() > qMax<qsizetype>(1000, m_stays.size() / 20)) {
+        reloadAll();
+        return true;
+    }
+    if (rows->isEmpty())
+        return false;
+    for (qint64 row : *rows)
+        reloadRow(row);
+    return true;
+}
+
 bool StayCounter::sync()
 {
+    if (changeSource())
+        return syncTold();
     Database& database = m_connection.database();
     if (!database.isOpen()) {
         // The program has not opened the register (or let it go): nothing
@@ -267,7 +312,7 @@ void StayCounter::reloadAll()
     m_stays.clear();
     // A missing register holds nobody; it is not created for the count (the
     // reader may write), so the program still finds it missing.
-    if (!QFile::exists(QDir::current().absoluteFilePath(m_connection.fileName()))) {
+    if (!m_changes && !QFile::exists(QDir::current().absoluteFilePath(m_connection.fileName()))) {
         m_loaded = true;
         return;
     }
@@ -281,17 +326,21 @@ void StayCounter::reloadAll()
     }
     // The reader lets go of the file at once: a register can be compacted
     // or swapped for a restored one, and its write-ahead log is removed at
-    // exit, only while no other connection holds it.
-    QSqlDatabase::database(m_readerName, false).close();
+    // exit, only while no other connection holds it. (The server's reader
+    // stays, listening.)
+    if (!m_changes)
+        QSqlDatabase::database(m_readerName, false).close();
     m_loaded = true;
 }
 
 void StayCounter::reloadRow(qint64 row)
 {
     // A row the program changed is read back through the program's own
-    // connection, which always sees its own commits.
+    // connection, which always sees its own commits; a row the server told
+    // of, through the source's connection, so that no reading open on the
+    // program's connection is disturbed.
     if (!m_rowPrepared) {
-        m_row = QSqlQuery(m_connection.database().handle());
+        m_row = QSqlQuery(m_changes ? m_changes->reader() : m_connection.database().handle());
         m_row.setForwardOnly(true);
         m_row.prepare(m_queries.oneRow);
         m_rowPrepared = true;

@@ -7,7 +7,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <memory>
 
+class ChangeSource;
 class DataControl;
 
 // How many records of one register (volunteers or vehicles) are in the camp
@@ -17,7 +19,9 @@ class DataControl;
 // other connection (another program, another desk) committed to the file,
 // or the file was opened anew. The stays are read through a connection of
 // the counter's own, so an open reading of the program's connection never
-// hides what was committed.
+// hides what was committed. On an engine that tells the rows committed (a
+// server), only those are read again, whoever committed them, through the
+// source's own connection.
 class StayCounter
 {
 public:
@@ -56,6 +60,8 @@ public:
 
 private:
     bool presentAt(const Stay& stay) const;
+    bool syncTold();
+    ChangeSource* changeSource();
     void reloadAll();
     void reloadRow(qint64 row);
     void watchChanges();
@@ -74,6 +80,8 @@ private:
 
     DataControl& m_connection;
     Queries m_queries;
+    std::unique_ptr<ChangeSource> m_changes;
+    bool m_changesAsked = false;
     QHash<qint64, Stay> m_stays;
     int m_generation = -1;
     QList<qint64> m_stamp;

@@ -32,13 +32,14 @@ QList<RegisterFile> buildRegisterFiles()
     files << RegisterFile { QStringLiteral("emervol.mdb"), QStringLiteral("EMERVOL"),
         volunteerFields, {}, { split("CODVOL") },
         { split("DENOM COGNOME NOME CODVOL CAMPO TENDA SPEC DATAAR ORAAR DATAPA ORAPA"),
-            split("COGNOME NOME") } };
+            split("COGNOME NOME") },
+        false, true };
     files << RegisterFile { QStringLiteral("stor.mdb"), QStringLiteral("STOR"),
         split("CODASS CODVOL DENOM COGN NOME INDIR CAP CITTA PROV TEL FAX MAIL SPEC"), {}, {},
         { split("CODASS CODVOL"), split("DENOM COGN NOME") } };
     files << RegisterFile { QStringLiteral("auto.mdb"), QStringLiteral("AUTO"),
         split("CODASS DENOM DESCR STATO CAMPO DATAAR ORAAR DATAPA ORAPA NOTE"), {},
-        { split("DENOM DESCR") }, {} };
+        { split("DENOM DESCR") }, {}, false, true };
     files << RegisterFile { QStringLiteral("pass.mdb"), QStringLiteral("PASS"), volunteerFields, {},
         {}, {} };
     files << RegisterFile { QStringLiteral("car.mdb"), QStringLiteral("CAR"),
