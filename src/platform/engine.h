@@ -43,6 +43,21 @@ public:
     // Run each time the desk opens one of its registers, before it is read.
     virtual void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const = 0;
 
+    // Whether the code counters are rows of the registers' database
+    // (CounterRows) rather than the program folder's counter files.
+    virtual bool keepsCounters() const { return false; }
+    // Makes every other desk that asks for the same `kind` and `key` wait
+    // until the transaction open on `db` ends, so that a record looked for
+    // after the lock is found as the other desk left it. A file engine needs
+    // nothing: SQLite lets one writer at a time into a file.
+    virtual void lockUntilCommit(
+        const QSqlDatabase& db, const QString& kind, const QString& key) const
+    {
+        Q_UNUSED(db)
+        Q_UNUSED(kind)
+        Q_UNUSED(key)
+    }
+
     // The register files of the program folder (SQLite).
     static const Engine& files();
     // The engine of the desk's registers: files() unless another was chosen.

@@ -1,5 +1,6 @@
 #include "serverengine.h"
 
+#include "counterrows.h"
 #include "dberrors.h"
 #include "registerfile.h"
 
@@ -147,6 +148,7 @@ void ServerEngine::layDown(const QString&, const QList<RegisterFile>& files) con
             for (const RegisterFile& file : files)
                 for (const QString& statement : createStatements(file))
                     run(statement);
+            run(CounterRows::createStatement());
             if (!db.commit())
                 throw translate(db.lastError(), m_server.server());
         } catch (const DbError& error) {
@@ -162,3 +164,17 @@ void ServerEngine::layDown(const QString&, const QList<RegisterFile>& files) con
 }
 
 void ServerEngine::keepOutNulls(QSqlDatabase&, const RegisterFile&) const { }
+
+void ServerEngine::lockUntilCommit(
+    const QSqlDatabase& db, const QString& kind, const QString& key) const
+{
+    // Two keys of 32 bits: the kind's hash and the key's, folded to lower
+    // case as citext compares it; a clash of hashes only makes two desks wait
+    // for each other without need.
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("select pg_advisory_xact_lock(hashtext(?), hashtext(lower(?)))"));
+    query.addBindValue(kind);
+    query.addBindValue(key);
+    if (!query.exec())
+        throw translate(query.lastError(), m_server.server());
+}

@@ -31,6 +31,11 @@ public:
     void layDown(const QString& folder, const QList<RegisterFile>& files) const override;
     // The trigger made with the table keeps NULL texts out.
     void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const override;
+    // The counters are a table of the database (made with the registers).
+    bool keepsCounters() const override { return true; }
+    // A transaction-scoped advisory lock on the pair.
+    void lockUntilCommit(
+        const QSqlDatabase& db, const QString& kind, const QString& key) const override;
 
     // The statements that make the register's table, keys, indexes and
     // trigger.
