@@ -31,6 +31,15 @@ public:
     void layDown(const QString& folder, const QList<RegisterFile>& files) const override;
     // The trigger made with the table keeps NULL texts out.
     void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const override;
+    // The server folds unquoted names to lower case, which is how the tables
+    // were made: a quoted name must be in lower case too.
+    QString columnName(const QString& field) const override;
+    // The register's names are upper case; the identity column is left out.
+    QStringList tableFields(const QSqlDatabase& db, const QString& table) const override;
+    // A streamed result is lost to the next statement on its connection.
+    bool readsApart() const override { return true; }
+    // Until it is rolled back, the transaction refuses every statement.
+    bool failureEndsTransaction() const override { return true; }
 
     // The statements that make the register's table, keys, indexes and
     // trigger.
