@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 #include <optional>
 
@@ -177,4 +178,19 @@ void ServerEngine::lockUntilCommit(
     query.addBindValue(key);
     if (!query.exec())
         throw translate(query.lastError(), m_server.server());
+}
+
+QString ServerEngine::columnName(const QString& field) const
+{
+    return QLatin1Char('"') + field.toLower() + QLatin1Char('"');
+}
+
+QStringList ServerEngine::tableFields(const QSqlDatabase& db, const QString& table) const
+{
+    QStringList fields;
+    const QSqlRecord record = db.record(table);
+    for (int i = 0; i < record.count(); ++i)
+        if (record.fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive) != 0)
+            fields << record.fieldName(i).toUpper();
+    return fields;
 }

@@ -36,6 +36,15 @@ public:
     // A transaction-scoped advisory lock on the pair.
     void lockUntilCommit(
         const QSqlDatabase& db, const QString& kind, const QString& key) const override;
+    // The server folds unquoted names to lower case, which is how the tables
+    // were made: a quoted name must be in lower case too.
+    QString columnName(const QString& field) const override;
+    // The register's names are upper case; the identity column is left out.
+    QStringList tableFields(const QSqlDatabase& db, const QString& table) const override;
+    // A streamed result is lost to the next statement on its connection.
+    bool readsApart() const override { return true; }
+    // Until it is rolled back, the transaction refuses every statement.
+    bool failureEndsTransaction() const override { return true; }
 
     // The statements that make the register's table, keys, indexes and
     // trigger.
