@@ -80,8 +80,9 @@ void Formass::prepare()
     ui->cmbassdenom->setEditText(QString());
     m_loadedDenom.clear();
     clearFields();
-    ui->fasscodass->setText(
-        Counters::read(app.Data3.database(), app.g.fileprossass, Counters::AssociationDigits));
+    m_counted
+        = Counters::read(app.Data3.database(), app.g.fileprossass, Counters::AssociationDigits);
+    ui->fasscodass->setText(m_counted);
 }
 
 void Formass::clearFields()
@@ -218,8 +219,8 @@ void Formass::insertAssociation()
         const BusyPointer busy;
         try {
             Transaction change(app.Data3);
-            CounterAdvance counter(
-                app.Data3, app.g.fileprossass, code, Counters::AssociationDigits);
+            CounterAdvance counter(app.Data3, app.g.fileprossass, code, Counters::AssociationDigits,
+                code == m_counted ? CounterAdvance::Counted : CounterAdvance::Typed);
             app.Data3.setRecordSource(Queries::associationsTable);
             app.Data3.refresh();
             app.Data3.recordset().addNew();
@@ -240,6 +241,7 @@ void Formass::insertAssociation()
             return;
         }
     }
+    m_counted = next;
     ui->fasscodass->setText(next);
     ui->cmbassdenom->setEditText(QString());
     clearFields();

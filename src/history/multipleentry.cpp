@@ -103,7 +103,8 @@ void inserisciMultiplo(App& app, const MultipleEntry& entry)
             // The association he is registered under, found or created by now.
             const QString associationCode = app.Data3.recordset().field(QStringLiteral("CODASS"));
             // Inside the record's transaction (see registerFromHistory).
-            counter.emplace(app.Data4, g.fileprossvol, number, Counters::VolunteerDigits);
+            counter.emplace(app.Data4, g.fileprossvol, number, Counters::VolunteerDigits,
+                CounterAdvance::Counted);
             return deskVolunteerCode(associationCode, counter->number());
         });
         if (outcome == HistoryRegistration::Refused)

@@ -54,5 +54,5 @@ void CounterRows::write(Database& database, const QString& name, const QString& 
     run(database,
         QStringLiteral("insert into ostrale_counters (name, value) values (?, ?) "
                        "on conflict (name) do update set value = excluded.value"),
-        { name, value });
+        { name, value.isNull() ? QStringLiteral("") : value }); // a null text binds as NULL
 }

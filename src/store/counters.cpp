@@ -63,16 +63,6 @@ QString padded(const QString& code, int digits)
     return significant(code).rightJustified(digits, QLatin1Char('0'));
 }
 
-QString later(const QString& a, const QString& b)
-{
-    // Compared as text without leading zeros: a longer number is greater.
-    const QString first = significant(a);
-    const QString second = significant(b);
-    if (second.size() != first.size())
-        return second.size() > first.size() ? b : a;
-    return second > first ? b : a;
-}
-
 namespace {
 
 // The counter's row name: its file's name without the extension.
@@ -106,7 +96,8 @@ void write(const QString& path, const QString& value)
 
 } // namespace Counters
 
-CounterAdvance::CounterAdvance(DataControl& records, QString path, const QString& shown, int digits)
+CounterAdvance::CounterAdvance(
+    DataControl& records, QString path, const QString& shown, int digits, Source source)
     : m_path(std::move(path))
     , m_number(shown)
 {
@@ -114,8 +105,12 @@ CounterAdvance::CounterAdvance(DataControl& records, QString path, const QString
     if (database.engine().keepsCounters()) {
         m_inFile = false;
         const QString current = CounterRows::lock(database, Counters::rowName(m_path)).trimmed();
-        if (Counters::isNumber(current))
-            m_number = Counters::later(shown, Counters::padded(current, digits));
+        // A line that is no number (none is written here) leaves the one
+        // shown, which the form has checked.
+        if (source == Counted && current.isEmpty())
+            m_number = QString(digits, QLatin1Char('0'));
+        else if (source == Counted && Counters::isNumber(current))
+            m_number = current;
         m_next = Counters::next(m_number, digits);
         CounterRows::write(database, Counters::rowName(m_path), m_next);
         return;

@@ -32,8 +32,6 @@ QString next(const QString& code, int digits);
 // The number `code` holds, with at least `digits` digits ("42" -> "0042",
 // "000042" -> "0042"). `code` must pass isNumber().
 QString padded(const QString& code, int digits);
-// The greater of two numbers that pass isNumber() (the first when equal).
-QString later(const QString& a, const QString& b);
 // Rewrites the counter with one line (atomically).
 void write(const QString& path, const QString& value);
 
@@ -48,15 +46,20 @@ void write(const QString& path, const QString& value);
 //
 // Counters the engine keeps (a server): made inside the transaction the
 // caller holds on `records`, the connection that stores the record. The row
-// is locked until that transaction ends, and the number is the later of the
-// one shown and the counter's line: a desk whose form shows a number another
-// desk has taken since gets the next free one instead of a refusal. The
-// counter moves on in the same transaction, so a refused or failed save
-// (rolled back) uses no number.
+// is locked until that transaction ends. A number the counter gave
+// (`Counted`) is the counter's line as it stands under the lock: a desk whose
+// form still shows a number another desk has taken since gets the next free
+// one instead of a refusal. A number the operator typed (`Typed`) is taken as
+// typed and the counter moves on from it, as on the files. The counter moves
+// in the same transaction, so a refused or failed save (rolled back) uses no
+// number.
 class CounterAdvance
 {
 public:
-    CounterAdvance(DataControl& records, QString path, const QString& shown, int digits);
+    enum Source { Counted, Typed };
+
+    CounterAdvance(
+        DataControl& records, QString path, const QString& shown, int digits, Source source);
     ~CounterAdvance();
     CounterAdvance(const CounterAdvance&) = delete;
     CounterAdvance& operator=(const CounterAdvance&) = delete;

@@ -183,7 +183,8 @@ void FormVol::prepare()
     caricaspec(app, ui->cmbspec);
     m_loadedCode.clear();
     m_history.reset();
-    ui->codbar->setText(readVolunteerCounter(app));
+    m_counted = readVolunteerCounter(app);
+    ui->codbar->setText(m_counted);
     clearForArrival();
     if (app.g.modovol == QLatin1String("B")) {
         ui->codbar->clear();
@@ -346,7 +347,8 @@ void FormVol::insertByHand()
     QString next;
     try {
         Transaction change(app.Data4);
-        CounterAdvance counter(app.Data4, g.fileprossvol, number, Counters::VolunteerDigits);
+        CounterAdvance counter(app.Data4, g.fileprossvol, number, Counters::VolunteerDigits,
+            number == m_counted ? CounterAdvance::Counted : CounterAdvance::Typed);
         const QString taken = counter.number();
         const QString numberPart = associationCode.left(1) >= QLatin1String("A")
             ? QLatin1Char('B') + taken.mid(1, 3)
@@ -360,6 +362,7 @@ void FormVol::insertByHand()
                                                         : error.description());
         return;
     }
+    m_counted = next;
     ui->codbar->setText(next);
     forgetVolunteerList();
     afterSaving();

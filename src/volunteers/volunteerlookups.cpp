@@ -82,7 +82,7 @@ void creaassdastor(App& app)
     std::optional<CounterAdvance> counter;
     if (historyCode.isEmpty()) {
         counter.emplace(app.Data3, app.g.fileprossass, proposedAssociationCode(app),
-            Counters::AssociationDigits);
+            Counters::AssociationDigits, CounterAdvance::Counted);
         g.prossimocodice = counter->number();
     } else {
         g.prossimocodice = historyCode;

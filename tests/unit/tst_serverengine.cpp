@@ -233,9 +233,10 @@ void TestServerEngine::twoDesksShareCountersAndLocks()
     auto shown = [&](DataControl& desk) {
         return Counters::read(desk.database(), counter, Counters::VolunteerDigits);
     };
-    auto take = [&](DataControl& desk, const QString& number, bool stored) {
+    auto take = [&](DataControl& desk, const QString& number, bool stored,
+                    CounterAdvance::Source source = CounterAdvance::Counted) {
         Transaction change(desk);
-        CounterAdvance advance(desk, counter, number, Counters::VolunteerDigits);
+        CounterAdvance advance(desk, counter, number, Counters::VolunteerDigits, source);
         if (stored)
             change.commit();
         return advance.number() + QLatin1Char('>') + advance.next();
@@ -243,11 +244,12 @@ void TestServerEngine::twoDesksShareCountersAndLocks()
     QCOMPARE(shown(one), QStringLiteral("0000"));
     QCOMPARE(take(one, QStringLiteral("0000"), true), QStringLiteral("0000>0001"));
     // The second desk still shows 0000: it gets the next free number; a
-    // save rolled back uses none; a number typed ahead is taken as it is.
+    // save rolled back uses none; a typed number is taken as it is.
     QCOMPARE(take(two, QStringLiteral("0000"), false), QStringLiteral("0001>0002"));
     QCOMPARE(shown(one), QStringLiteral("0001"));
     QCOMPARE(take(two, QStringLiteral("0000"), true), QStringLiteral("0001>0002"));
-    QCOMPARE(take(one, QStringLiteral("0050"), true), QStringLiteral("0050>0051"));
+    QCOMPARE(take(one, QStringLiteral("0050"), true, CounterAdvance::Typed),
+        QStringLiteral("0050>0051"));
     QCOMPARE(database.rows(QStringLiteral("select name, value from ostrale_counters")),
         QStringList({ "prossimo_codice_volontario|0051" }));
 
@@ -283,6 +285,9 @@ void TestServerEngine::twoDesksShareCountersAndLocks()
     }
     QVERIFY(!refused([&] { lockCode(QStringLiteral("V7")); }));
     QCOMPARE(shown(two), QStringLiteral("0051"));
+
+    QCOMPARE(take(two, QStringLiteral("0010"), true, CounterAdvance::Typed),
+        QStringLiteral("0010>0011"));
 
     // "Azzeramento" sets the row every desk reads.
     Counters::reset(one.database(), counter, QStringLiteral("0000"));
