@@ -75,8 +75,10 @@ fresh_database() {
         || { cat "$WORK/setup.log"; fail "the set-up did not run"; }
 }
 
+# Run in the background, the desk is the background job itself (exec), so
+# that kill -9 hits the desk.
 run_desk() {
-    "$RUNNER" --keep "$WORK/keep$1_$2" --server "$CONN" --same-database "$WORK/desk$1.scn" \
+    exec "$RUNNER" --keep "$WORK/keep$1_$2" --server "$CONN" --same-database "$WORK/desk$1.scn" \
         >"$WORK/desk$1_$2.log" 2>&1
 }
 
