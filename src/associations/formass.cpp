@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "filtraass.h"
 #include "platform/busypointer.h"
+#include "platform/database.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
 #include "store/counters.h"
@@ -79,7 +80,9 @@ void Formass::prepare()
     ui->cmbassdenom->setEditText(QString());
     m_loadedDenom.clear();
     clearFields();
-    ui->fasscodass->setText(Counters::read(app.g.fileprossass, Counters::AssociationDigits));
+    m_counted
+        = Counters::read(app.Data3.database(), app.g.fileprossass, Counters::AssociationDigits);
+    ui->fasscodass->setText(m_counted);
 }
 
 void Formass::clearFields()
@@ -211,17 +214,21 @@ void Formass::insertAssociation()
         app.say(QStringLiteral("Codice associazione errato."));
         return;
     }
-    const QString next = Counters::next(code, Counters::AssociationDigits);
+    QString next;
     {
         const BusyPointer busy;
         try {
-            CounterAdvance counter(app.g.fileprossass, next);
+            Transaction change(app.Data3);
+            CounterAdvance counter(app.Data3, app.g.fileprossass, code, Counters::AssociationDigits,
+                code == m_counted ? CounterAdvance::Counted : CounterAdvance::Typed);
             app.Data3.setRecordSource(Queries::associationsTable);
             app.Data3.refresh();
             app.Data3.recordset().addNew();
-            writeFields(code);
+            writeFields(counter.number());
             app.Data3.recordset().update();
+            change.commit();
             counter.keep();
+            next = counter.next();
             app.Data3.refresh();
         } catch (const DbError& error) {
             app.Data3.recordset().cancelUpdate();
@@ -234,6 +241,7 @@ void Formass::insertAssociation()
             return;
         }
     }
+    m_counted = next;
     ui->fasscodass->setText(next);
     ui->cmbassdenom->setEditText(QString());
     clearFields();

@@ -30,6 +30,9 @@ public:
     void hideActionButton();
 
 private:
+    // The code the counter gave the form (the operator may type another).
+    QString m_counted;
+
     void prepare();
     void loadClickedAssociation();
     void cmbassdenomClicked();

@@ -1,6 +1,7 @@
 #include "passages.h"
 
 #include "platform/database.h"
+#include "platform/engine.h"
 #include "platform/error.h"
 #include "platform/recordset.h"
 #include "store/gatequeries.h"
@@ -54,9 +55,12 @@ void registerPassage(Registers& r, const Passage& passage, Direction direction)
     const QString otherDate = entry ? QStringLiteral("DATAOUT") : QStringLiteral("DATAIN");
     const QString otherTime = entry ? QStringLiteral("ORAOUT") : QStringLiteral("ORAIN");
 
-    // Finding the open record and writing it are one change, so two desks
-    // on the same file never both start a record for the same code.
+    // Finding the open record and writing it are one change, under a lock on
+    // the code: two desks never both start a record for the same code, nor
+    // both close the same one (the second finds it closed and starts anew).
     Transaction change(r.Data8);
+    Database& database = r.Data8.database();
+    database.engine().lockUntilCommit(database.handle(), QStringLiteral("CAR"), passage.code);
     r.Data8.setRecordSource(GateQueries::passagesOfVolunteer, { passage.code });
     r.Data8.refresh();
     Recordset& record = r.Data8.recordset();

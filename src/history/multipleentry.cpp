@@ -50,7 +50,8 @@ QString refusal(App& app, const Recordset& history, const MultipleEntry& entry)
 // missing or empty counter counts as 0000 and is created).
 QString volunteerNumber(App& app)
 {
-    const QString counter = Counters::read(app.g.fileprossvol, Counters::VolunteerDigits);
+    const QString counter
+        = Counters::read(app.Data4.database(), app.g.fileprossvol, Counters::VolunteerDigits);
     if (!Counters::isNumber(counter))
         return QString();
     return Counters::padded(counter, Counters::VolunteerDigits);
@@ -101,8 +102,10 @@ void inserisciMultiplo(App& app, const MultipleEntry& entry)
                     + record.field(QStringLiteral("CODVOL"));
             // The association he is registered under, found or created by now.
             const QString associationCode = app.Data3.recordset().field(QStringLiteral("CODASS"));
-            counter.emplace(g.fileprossvol, Counters::next(number, Counters::VolunteerDigits));
-            return deskVolunteerCode(associationCode, number);
+            // Inside the record's transaction (see registerFromHistory).
+            counter.emplace(app.Data4, g.fileprossvol, number, Counters::VolunteerDigits,
+                CounterAdvance::Counted);
+            return deskVolunteerCode(associationCode, counter->number());
         });
         if (outcome == HistoryRegistration::Refused)
             return;

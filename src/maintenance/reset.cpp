@@ -54,9 +54,9 @@ void azzeraarchivi(App& app)
         emptyRegister(app, app.Data6, MaintenanceQueries::emptyVehicles,
             MaintenanceQueries::allVehicles, QStringLiteral("Archivio automezzi azzerato."));
     if (confirmed(app, QStringLiteral("Azzero il numero progressivo associazioni?")))
-        Counters::write(app.g.fileprossass, QStringLiteral("000"));
+        Counters::reset(app.Data3.database(), app.g.fileprossass, QStringLiteral("000"));
     if (confirmed(app, QStringLiteral("Azzero il numero progressivo volontari?")))
-        Counters::write(app.g.fileprossvol, QStringLiteral("0000"));
+        Counters::reset(app.Data4.database(), app.g.fileprossvol, QStringLiteral("0000"));
 }
 
 } // namespace Maintenance

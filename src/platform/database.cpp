@@ -4,6 +4,8 @@
 #include "engine.h"
 #include "error.h"
 
+#include <QSqlQuery>
+
 #include <atomic>
 #include <optional>
 
@@ -68,6 +70,14 @@ void Database::open()
 
 void Database::close()
 {
+    const QString readerName = m_connectionName + QStringLiteral("-read");
+    if (m_reader.isValid()) {
+        m_reader.close();
+        m_reader = QSqlDatabase();
+    }
+    if (QSqlDatabase::contains(readerName))
+        QSqlDatabase::removeDatabase(readerName);
+    m_inTransaction = false;
     if (m_db.isValid()) {
         if (m_db.isOpen())
             m_engine->closing(m_db, m_foreign);
@@ -86,11 +96,45 @@ QSqlDatabase Database::handle()
     return m_db;
 }
 
+QSqlDatabase Database::readHandle()
+{
+    QSqlDatabase db = handle();
+    if (m_inTransaction || !m_engine->readsApart())
+        return db;
+    if (m_reader.isOpen())
+        return m_reader;
+    const QString readerName = m_connectionName + QStringLiteral("-read");
+    std::optional<DbError> failure;
+    {
+        QSqlDatabase reader = QSqlDatabase::contains(readerName)
+            ? QSqlDatabase::database(readerName, false)
+            : QSqlDatabase::addDatabase(m_engine->driverName(), readerName);
+        try {
+            m_engine->open(reader, m_openPath, m_foreign);
+            m_reader = reader;
+        } catch (const DbError& error) {
+            failure = error;
+        }
+    }
+    if (failure) {
+        if (QSqlDatabase::contains(readerName))
+            QSqlDatabase::removeDatabase(readerName);
+        throw *failure;
+    }
+    return m_reader;
+}
+
+bool Database::readsBuffered() const
+{
+    return m_inTransaction && m_engine->readsApart();
+}
+
 void Database::beginTransaction()
 {
     QSqlDatabase db = handle();
     if (!db.transaction())
         throw translate(db.lastError());
+    m_inTransaction = true;
 }
 
 void Database::commit()
@@ -98,12 +142,30 @@ void Database::commit()
     QSqlDatabase db = handle();
     if (!db.commit())
         throw translate(db.lastError());
+    m_inTransaction = false;
 }
 
 void Database::rollback()
 {
     if (isOpen())
         QSqlDatabase::database(m_connectionName, false).rollback();
+    m_inTransaction = false;
+}
+
+void Database::write(QSqlQuery& query)
+{
+    const bool guarded = m_inTransaction && m_engine->failureEndsTransaction();
+    QSqlQuery savepoint(handle());
+    if (guarded && !savepoint.exec(QStringLiteral("savepoint ostrale_write")))
+        throw translate(savepoint.lastError());
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        if (guarded)
+            savepoint.exec(QStringLiteral("rollback to savepoint ostrale_write"));
+        throw translate(error);
+    }
+    if (guarded && !savepoint.exec(QStringLiteral("release savepoint ostrale_write")))
+        throw translate(savepoint.lastError());
 }
 
 DbError Database::translate(const QSqlError& error) const

@@ -30,10 +30,25 @@ public:
     void open();
     void close();
     QSqlDatabase handle();
+    // The connection a scan reads on. Outside a transaction, an engine whose
+    // streamed results are lost to the next statement on their connection
+    // reads on a second connection of this register, so that the writes made
+    // during the scan (on handle()) leave it whole. Inside a transaction the
+    // scan reads on handle(), to see the transaction's own writes, and must
+    // then hold its rows (readsBuffered()).
+    QSqlDatabase readHandle();
+    bool readsBuffered() const;
 
     void beginTransaction();
     void commit();
     void rollback();
+    bool inTransaction() const { return m_inTransaction; }
+
+    // Runs a prepared write on handle(); a failure throws the translated
+    // error. Inside a transaction, on an engine where a failed statement would
+    // end the whole transaction, the write runs in a savepoint: a refused
+    // write leaves the transaction as it was, as it does on the files.
+    void write(QSqlQuery& query);
 
     // Work to do on the file each time it is opened, before anything reads
     // it (a failure there does not stop the opening).
@@ -55,8 +70,10 @@ private:
     QString m_openPath;
     const Engine* m_engine;
     QSqlDatabase m_db;
+    QSqlDatabase m_reader;
     int m_generation = 0;
     bool m_foreign = false;
+    bool m_inTransaction = false;
     std::function<void(QSqlDatabase&)> m_onOpen;
 };
 

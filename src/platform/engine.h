@@ -50,6 +50,34 @@ public:
     virtual std::unique_ptr<ChangeSource> watchChanges(
         const QString& registerName, const QString& table) const;
 
+    // Whether the code counters are rows of the registers' database
+    // (CounterRows) rather than the program folder's counter files.
+    virtual bool keepsCounters() const { return false; }
+    // Makes every other desk that asks for the same `kind` and `key` wait
+    // until the transaction open on `db` ends, so that a record looked for
+    // after the lock is found as the other desk left it. A file engine needs
+    // nothing: SQLite lets one writer at a time into a file.
+    virtual void lockUntilCommit(
+        const QSqlDatabase& db, const QString& kind, const QString& key) const
+    {
+        Q_UNUSED(db)
+        Q_UNUSED(kind)
+        Q_UNUSED(key)
+    }
+    // A field's name as a statement the program builds (an insert or an
+    // update of a row) writes it.
+    virtual QString columnName(const QString& field) const = 0;
+    // The fields of `table` in table order, as the program names them (the
+    // row key the engine may add is not one of them).
+    virtual QStringList tableFields(const QSqlDatabase& db, const QString& table) const = 0;
+    // Whether a scan must read on a connection of its own: on some engines
+    // any other statement on the connection throws the rest of a streamed
+    // result away.
+    virtual bool readsApart() const = 0;
+    // Whether a failed statement inside a transaction ends the whole
+    // transaction (rather than only the statement).
+    virtual bool failureEndsTransaction() const = 0;
+
     // The register files of the program folder (SQLite).
     static const Engine& files();
     // The engine of the desk's registers: files() unless another was chosen.

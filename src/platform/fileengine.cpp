@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <optional>
 
 namespace {
@@ -135,4 +136,18 @@ void FileEngine::createRegister(const QString& path, const RegisterFile& file)
     QSqlDatabase::removeDatabase(connection);
     if (failure)
         throw *failure;
+}
+
+QString FileEngine::columnName(const QString& field) const
+{
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+QStringList FileEngine::tableFields(const QSqlDatabase& db, const QString& table) const
+{
+    QStringList fields;
+    const QSqlRecord record = db.record(table);
+    for (int i = 0; i < record.count(); ++i)
+        fields << record.fieldName(i);
+    return fields;
 }

@@ -29,6 +29,13 @@ public:
     // carries the triggers is left as it is, so the scan runs once per file.
     // A read-only file is only read.
     void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const override;
+    // Quoted, as the table spells it.
+    QString columnName(const QString& field) const override;
+    QStringList tableFields(const QSqlDatabase& db, const QString& table) const override;
+    // A scan and the writes made while it is open share the connection.
+    bool readsApart() const override { return false; }
+    // Only the failed statement is undone.
+    bool failureEndsTransaction() const override { return false; }
 
     // Creates the file at `path` with its table, keys and indexes, where they
     // are missing.

@@ -1,6 +1,7 @@
 #include "recordset.h"
 
 #include "database.h"
+#include "engine.h"
 #include "error.h"
 
 #include <QSqlError>
@@ -19,6 +20,8 @@ QVariant textNeverNull(const QVariant& value)
 }
 
 const QString RowIdColumn = QStringLiteral("ostrale_rowid");
+// A server table's own row key column, which "*" selects too: not a field.
+const QString ServerRowIdColumn = QStringLiteral("rowid");
 
 DbError noCurrentRecord()
 {
@@ -35,11 +38,14 @@ void Recordset::open(
     m_table = table;
     m_sql = sql;
     m_params = params;
-    execute();
+    // Prepared now, so that a missing table or field shows at once.
+    prepare(m_database->readHandle(), !m_database->readsBuffered());
+    m_pending = true;
 }
 
 void Recordset::close()
 {
+    m_pending = false;
     if (m_query.isActive())
         m_query.finish();
     setCurrentRow({});
@@ -47,7 +53,7 @@ void Recordset::close()
     m_eof = true;
     m_currentDeleted = false;
     m_editMode = EditMode::None;
-    m_pending.clear();
+    m_changes.clear();
 }
 
 void Recordset::release()
@@ -58,22 +64,31 @@ void Recordset::release()
     m_preparedGeneration = -1;
 }
 
+// The same query run again (a scan restarted, a lookup repeated) on the same
+// connection reuses its prepared statement.
+void Recordset::prepare(QSqlDatabase db, bool forwardOnly)
+{
+    if (m_preparedSql == m_sql && m_preparedGeneration == m_database->generation()
+        && m_preparedConnection == db.connectionName() && m_preparedForwardOnly == forwardOnly) {
+        if (m_query.isActive())
+            m_query.finish();
+        return;
+    }
+    m_query = QSqlQuery(db);
+    m_query.setForwardOnly(forwardOnly);
+    m_preparedSql.clear();
+    if (!m_query.prepare(m_sql))
+        throw m_database->translate(m_query.lastError());
+    m_preparedSql = m_sql;
+    m_preparedGeneration = m_database->generation();
+    m_preparedConnection = db.connectionName();
+    m_preparedForwardOnly = forwardOnly;
+}
+
 void Recordset::execute()
 {
-    // The same query run again (a scan restarted, a lookup repeated) reuses
-    // its prepared statement.
-    QSqlDatabase db = m_database->handle();
-    if (m_preparedSql != m_sql || m_preparedGeneration != m_database->generation()) {
-        m_query = QSqlQuery(db);
-        m_query.setForwardOnly(true);
-        m_preparedSql.clear();
-        if (!m_query.prepare(m_sql))
-            throw m_database->translate(m_query.lastError());
-        m_preparedSql = m_sql;
-        m_preparedGeneration = m_database->generation();
-    } else if (m_query.isActive()) {
-        m_query.finish();
-    }
+    m_pending = false;
+    prepare(m_database->readHandle(), !m_database->readsBuffered());
     for (int i = 0; i < m_params.size(); ++i)
         m_query.bindValue(i, textNeverNull(m_params[i]));
     if (!m_query.exec())
@@ -86,7 +101,7 @@ void Recordset::fetch()
 {
     m_currentDeleted = false;
     m_editMode = EditMode::None;
-    m_pending.clear();
+    m_changes.clear();
     if (m_query.isActive() && m_query.next()) {
         // The columns are the same on every row: only the values are copied.
         if (m_position < 0 || m_current.columns.isEmpty()) {
@@ -110,6 +125,7 @@ void Recordset::moveFirst()
 {
     if (!m_database)
         throw noCurrentRecord();
+    readIfPending();
     if (m_position == 0 && !m_eof && !m_currentDeleted)
         return;
     execute();
@@ -117,6 +133,7 @@ void Recordset::moveFirst()
 
 void Recordset::moveNext()
 {
+    readIfPending();
     if (m_eof)
         throw noCurrentRecord();
     fetch();
@@ -126,6 +143,7 @@ void Recordset::moveLast()
 {
     if (!m_database)
         throw noCurrentRecord();
+    readIfPending();
     if (m_eof)
         execute();
     Row last = m_current;
@@ -144,10 +162,11 @@ void Recordset::moveLast()
 
 QVariant Recordset::value(const QString& name) const
 {
-    if (m_editMode != EditMode::None && m_pending.contains(name.toUpper()))
-        return m_pending.value(name.toUpper());
+    if (m_editMode != EditMode::None && m_changes.contains(name.toUpper()))
+        return m_changes.value(name.toUpper());
     if (m_editMode == EditMode::AddNew)
         return QVariant();
+    readIfPending();
     requireCurrent();
     const int index = columnIndex(name);
     if (index < 0)
@@ -163,9 +182,10 @@ QString Recordset::field(const QString& name) const
 
 QStringList Recordset::fieldNames() const
 {
+    readIfPending();
     QStringList names;
     for (const QString& column : m_current.columns)
-        if (column != RowIdColumn)
+        if (column != RowIdColumn && column.compare(ServerRowIdColumn, Qt::CaseInsensitive) != 0)
             names << column;
     return names;
 }
@@ -175,14 +195,15 @@ void Recordset::addNew()
     if (!m_database)
         throw noCurrentRecord();
     m_editMode = EditMode::AddNew;
-    m_pending.clear();
+    m_changes.clear();
 }
 
 void Recordset::edit()
 {
+    readIfPending();
     requireCurrent();
     m_editMode = EditMode::Edit;
-    m_pending.clear();
+    m_changes.clear();
 }
 
 void Recordset::setField(const QString& name, const QVariant& value)
@@ -190,7 +211,7 @@ void Recordset::setField(const QString& name, const QVariant& value)
     if (m_editMode == EditMode::None)
         throw DbError(DbError::UpdateWithoutEdit,
             QStringLiteral("Aggiornamento o annullamento senza AddNew o Edit."));
-    m_pending.insert(name.toUpper(), textNeverNull(value));
+    m_changes.insert(name.toUpper(), textNeverNull(value));
 }
 
 void Recordset::update()
@@ -198,14 +219,14 @@ void Recordset::update()
     if (m_editMode == EditMode::None)
         throw DbError(DbError::UpdateWithoutEdit,
             QStringLiteral("Aggiornamento o annullamento senza AddNew o Edit."));
-    if (m_pending.isEmpty()) {
+    if (m_changes.isEmpty()) {
         m_editMode = EditMode::None;
         return;
     }
     QStringList columns;
     QVariantList values;
-    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-        columns << QLatin1Char('"') + it.key() + QLatin1Char('"');
+    for (auto it = m_changes.cbegin(); it != m_changes.cend(); ++it) {
+        columns << m_database->engine().columnName(it.key());
         values << it.value();
     }
     QString sql;
@@ -229,8 +250,7 @@ void Recordset::update()
         throw m_database->translate(write.lastError());
     for (const QVariant& v : values)
         write.addBindValue(v);
-    if (!write.exec())
-        throw m_database->translate(write.lastError());
+    m_database->write(write);
 
     if (m_editMode == EditMode::Edit) {
         // Read the row back, so the recordset shows what the column now holds
@@ -243,24 +263,24 @@ void Recordset::update()
             setCurrentRow(rowOf(reread));
     }
     m_editMode = EditMode::None;
-    m_pending.clear();
+    m_changes.clear();
 }
 
 void Recordset::cancelUpdate()
 {
     m_editMode = EditMode::None;
-    m_pending.clear();
+    m_changes.clear();
 }
 
 void Recordset::deleteRecord()
 {
+    readIfPending();
     requireCurrent();
     const QVariant rowid = rowId();
     QSqlQuery write(m_database->handle());
     write.prepare(QStringLiteral("delete from %1 where rowid=?").arg(m_table));
     write.addBindValue(rowid);
-    if (!write.exec())
-        throw m_database->translate(write.lastError());
+    m_database->write(write);
     m_currentDeleted = true;
     m_editMode = EditMode::None;
 }

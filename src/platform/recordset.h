@@ -11,7 +11,9 @@ class Database;
 // The rows a data connection's record source selected, walked one at a time.
 // Only the current row is held; moving back to the first row runs the query
 // again, so a scan over a million history records costs no memory. Edits and
-// deletes act on the current row through its SQLite rowid.
+// deletes act on the current row through its rowid. The query runs when a row
+// is first asked for, so opening a record source only to add a row reads
+// nothing.
 class Recordset
 {
 public:
@@ -19,7 +21,11 @@ public:
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
-    bool eof() const { return m_eof; }
+    bool eof() const
+    {
+        readIfPending();
+        return m_eof;
+    }
     void moveFirst();
     void moveNext();
     void moveLast();
@@ -48,6 +54,14 @@ private:
     void release();
     void execute();
     void fetch();
+    // Runs the query opened but not run yet. The rows are the same whenever
+    // it runs, so this counts as reading, not as a change of the recordset.
+    void readIfPending() const
+    {
+        if (m_pending)
+            const_cast<Recordset*>(this)->execute();
+    }
+    void prepare(QSqlDatabase db, bool forwardOnly);
     void requireCurrent() const;
     // The current row: its column names and its values, in query order.
     struct Row
@@ -70,12 +84,15 @@ private:
     QSqlQuery m_query;
     QString m_preparedSql;
     int m_preparedGeneration = -1;
+    QString m_preparedConnection;
+    bool m_preparedForwardOnly = true;
+    bool m_pending = false;
     Row m_current;
     qint64 m_position = -1;
     bool m_eof = true;
     bool m_currentDeleted = false;
     EditMode m_editMode = EditMode::None;
-    QMap<QString, QVariant> m_pending;
+    QMap<QString, QVariant> m_changes;
 
     // The same few fields are asked for by name on every row of a scan, and
     // nearly always through literals: a name is first looked for by the

@@ -1,5 +1,6 @@
 #include "serverengine.h"
 
+#include "counterrows.h"
 #include "dberrors.h"
 #include "notifiedchanges.h"
 #include "registerfile.h"
@@ -8,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 #include <optional>
 
@@ -173,6 +175,7 @@ void ServerEngine::layDown(const QString&, const QList<RegisterFile>& files) con
             for (const RegisterFile& file : files)
                 for (const QString& statement : createStatements(file))
                     run(statement);
+            run(CounterRows::createStatement());
             if (!db.commit())
                 throw translate(db.lastError(), m_server.server());
         } catch (const DbError& error) {
@@ -188,3 +191,32 @@ void ServerEngine::layDown(const QString&, const QList<RegisterFile>& files) con
 }
 
 void ServerEngine::keepOutNulls(QSqlDatabase&, const RegisterFile&) const { }
+
+void ServerEngine::lockUntilCommit(
+    const QSqlDatabase& db, const QString& kind, const QString& key) const
+{
+    // Two keys of 32 bits: the kind's hash and the key's, folded to lower
+    // case as citext compares it; a clash of hashes only makes two desks wait
+    // for each other without need.
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("select pg_advisory_xact_lock(hashtext(?), hashtext(lower(?)))"));
+    query.addBindValue(kind);
+    query.addBindValue(key);
+    if (!query.exec())
+        throw translate(query.lastError(), m_server.server());
+}
+
+QString ServerEngine::columnName(const QString& field) const
+{
+    return QLatin1Char('"') + field.toLower() + QLatin1Char('"');
+}
+
+QStringList ServerEngine::tableFields(const QSqlDatabase& db, const QString& table) const
+{
+    QStringList fields;
+    const QSqlRecord record = db.record(table);
+    for (int i = 0; i < record.count(); ++i)
+        if (record.fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive) != 0)
+            fields << record.fieldName(i).toUpper();
+    return fields;
+}

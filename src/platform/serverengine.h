@@ -31,6 +31,20 @@ public:
     void layDown(const QString& folder, const QList<RegisterFile>& files) const override;
     // The trigger made with the table keeps NULL texts out.
     void keepOutNulls(QSqlDatabase& db, const RegisterFile& file) const override;
+    // The counters are a table of the database (made with the registers).
+    bool keepsCounters() const override { return true; }
+    // A transaction-scoped advisory lock on the pair.
+    void lockUntilCommit(
+        const QSqlDatabase& db, const QString& kind, const QString& key) const override;
+    // The server folds unquoted names to lower case, which is how the tables
+    // were made: a quoted name must be in lower case too.
+    QString columnName(const QString& field) const override;
+    // The register's names are upper case; the identity column is left out.
+    QStringList tableFields(const QSqlDatabase& db, const QString& table) const override;
+    // A streamed result is lost to the next statement on its connection.
+    bool readsApart() const override { return true; }
+    // Until it is rolled back, the transaction refuses every statement.
+    bool failureEndsTransaction() const override { return true; }
 
     // Rows committed to a table whose register notifies its changes, told
     // through the server's notifications.

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "scenario.h"
+#include "servercounters.h"
 #include "sqlfiles.h"
 #include "step.h"
 #include "stepfailure.h"
@@ -178,6 +179,10 @@ void expectSqlStep(Scenario& scenario, const Step& step)
 
 void expectFileStep(Scenario& scenario, const Step& step)
 {
+    if (const std::optional<QStringList> counter = ServerCounters::lines(step.args[0])) {
+        compareBlock(step.block, *counter);
+        return;
+    }
     QFile file(scenario.path(step.args[0]));
     if (!QFileInfo(file.fileName()).isFile())
         throw StepFailure { QStringLiteral("expected a file %1, found none").arg(step.args[0]) };

@@ -1,8 +1,10 @@
-// ostrale-scenario [--keep DIR] [--must-fail] [--server CONNINFO] FILE...
+// ostrale-scenario [--keep DIR] [--must-fail] [--server CONNINFO [--same-database]] FILE...
 // Runs each scenario file against the real program and reports it. With
 // --must-fail, a file passes when it fails where it says it must. With
 // --server, the desk keeps its registers on that PostgreSQL server, on a
-// fresh database for each file.
+// fresh database for each file, or with --same-database on the database the
+// connection string names, as it stands (several runners at once are several
+// desks of one camp).
 
 #include "filerunner.h"
 #include "mustfail.h"
@@ -14,6 +16,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -38,8 +41,9 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
 
 int usage()
 {
-    std::fputs(
-        "usage: ostrale-scenario [--keep DIR] [--must-fail] [--server CONNINFO] FILE...\n", stderr);
+    std::fputs("usage: ostrale-scenario [--keep DIR] [--must-fail] [--server CONNINFO "
+               "[--same-database]] FILE...\n",
+        stderr);
     return 2;
 }
 
@@ -58,26 +62,31 @@ int main(int argc, char* argv[])
     QStringList args = QApplication::arguments().mid(1);
     QString keepFolder;
     bool mustFail = false;
-    std::unique_ptr<ServerDatabases> server;
+    std::optional<ConnInfo> serverInfo;
+    bool sameDatabase = false;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (option == QLatin1String("--keep") && !args.isEmpty())
             keepFolder = args.takeFirst();
         else if (option == QLatin1String("--must-fail"))
             mustFail = true;
+        else if (option == QLatin1String("--same-database"))
+            sameDatabase = true;
         else if (option == QLatin1String("--server") && !args.isEmpty()) {
             QString why;
-            const std::optional<ConnInfo> info = ConnInfo::parse(args.takeFirst(), &why);
-            if (!info) {
+            serverInfo = ConnInfo::parse(args.takeFirst(), &why);
+            if (!serverInfo) {
                 std::fprintf(stderr, "%s\n", why.toLocal8Bit().constData());
                 return 2;
             }
-            server = std::make_unique<ServerDatabases>(*info);
         } else
             return usage();
     }
-    if (args.isEmpty())
+    if (args.isEmpty() || (sameDatabase && !serverInfo))
         return usage();
+    std::unique_ptr<ServerDatabases> server;
+    if (serverInfo)
+        server = std::make_unique<ServerDatabases>(*serverInfo, sameDatabase);
 
     const FileRunner runner(keepFolder, server.get());
     int passed = 0;

@@ -9,8 +9,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-ServerDatabases::ServerDatabases(ConnInfo server)
+ServerDatabases::ServerDatabases(ConnInfo server, bool shared)
     : m_server(std::move(server))
+    , m_shared(shared)
 {
 }
 
@@ -50,6 +51,8 @@ QString ServerDatabases::run(const QString& sql)
 
 QString ServerDatabases::create(QString* why)
 {
+    if (m_shared)
+        return m_server.text();
     if (m_template.isEmpty()) {
         const QString name = nameFor(0);
         QString failure = run(QStringLiteral("create database %1 template template0 encoding "
@@ -88,6 +91,8 @@ QString ServerDatabases::create(QString* why)
 
 void ServerDatabases::drop(const QString& conninfo)
 {
+    if (m_shared)
+        return;
     const QString name = ConnInfo::parse(conninfo, nullptr)->value(QStringLiteral("dbname"));
     run(QStringLiteral("drop database if exists %1 with (force)").arg(name));
 }

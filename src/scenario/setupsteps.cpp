@@ -2,6 +2,7 @@
 // or another program would, before or while the program runs.
 
 #include "scenario.h"
+#include "servercounters.h"
 #include "sqlfiles.h"
 #include "step.h"
 #include "stepfailure.h"
@@ -37,6 +38,8 @@ void writeFile(Scenario& scenario, const QString& name, const QByteArray& bytes)
 
 void fileStep(Scenario& scenario, const Step& step)
 {
+    if (ServerCounters::write(step.args[0], blockText(step)))
+        return;
     writeFile(scenario, step.args[0], blockText(step).toUtf8());
 }
 
@@ -86,7 +89,7 @@ void nowStep(Scenario& scenario, const Step& step)
 void removeStep(Scenario& scenario, const Step& step)
 {
     const QString path = scenario.path(step.args[0]);
-    if (SqlFiles::removeFromServer(path))
+    if (SqlFiles::removeFromServer(path) || ServerCounters::write(step.args[0], QString()))
         return;
     const QFileInfo info(path);
     if (!info.exists())

@@ -1,5 +1,9 @@
 #include "counters.h"
 
+#include "platform/counterrows.h"
+#include "platform/database.h"
+#include "platform/datacontrol.h"
+#include "platform/engine.h"
 #include "platform/textfile.h"
 
 #include <QFileInfo>
@@ -59,6 +63,32 @@ QString padded(const QString& code, int digits)
     return significant(code).rightJustified(digits, QLatin1Char('0'));
 }
 
+namespace {
+
+// The counter's row name: its file's name without the extension.
+QString rowName(const QString& path)
+{
+    return QFileInfo(path).completeBaseName();
+}
+
+} // namespace
+
+QString read(Database& registers, const QString& path, int digits)
+{
+    if (!registers.engine().keepsCounters())
+        return read(path, digits);
+    const QString counter = CounterRows::read(registers, rowName(path)).trimmed();
+    return counter.isEmpty() ? QString(digits, QLatin1Char('0')) : counter;
+}
+
+void reset(Database& registers, const QString& path, const QString& value)
+{
+    if (registers.engine().keepsCounters())
+        CounterRows::write(registers, rowName(path), value);
+    else
+        write(path, value);
+}
+
 void write(const QString& path, const QString& value)
 {
     TextFile::writeLines(path, { value });
@@ -66,16 +96,34 @@ void write(const QString& path, const QString& value)
 
 } // namespace Counters
 
-CounterAdvance::CounterAdvance(QString path, const QString& next)
+CounterAdvance::CounterAdvance(
+    DataControl& records, QString path, const QString& shown, int digits, Source source)
     : m_path(std::move(path))
-    , m_previous(TextFile::readFirstLine(m_path))
+    , m_number(shown)
 {
-    Counters::write(m_path, next);
+    Database& database = records.database();
+    if (database.engine().keepsCounters()) {
+        m_inFile = false;
+        const QString current = CounterRows::lock(database, Counters::rowName(m_path)).trimmed();
+        // A line that is no number (none is written here) leaves the one
+        // shown, which the form has checked.
+        if (source == Counted && current.isEmpty())
+            m_number = QString(digits, QLatin1Char('0'));
+        else if (source == Counted && Counters::isNumber(current))
+            m_number = current;
+        m_next = Counters::next(m_number, digits);
+        CounterRows::write(database, Counters::rowName(m_path), m_next);
+        return;
+    }
+    m_previous = TextFile::readFirstLine(m_path);
+    m_next = Counters::next(m_number, digits);
+    Counters::write(m_path, m_next);
 }
 
 CounterAdvance::~CounterAdvance()
 {
-    if (m_kept)
+    // The caller's rollback takes a counter row back with the record.
+    if (m_kept || !m_inFile)
         return;
     try {
         Counters::write(m_path, m_previous);

@@ -41,7 +41,7 @@ inline const QString historyWithCode
     = QStringLiteral("select * from STOR where CODASS = ? And CODVOL = ?");
 inline const QString historyRecordMatching = QStringLiteral(
     "select * from STOR where CODASS = ? and CODVOL = ? and DENOM = ? and COGN = ? and NOME = ?");
-inline const QString anyHistoryRecord = QStringLiteral("select * from STOR");
+inline const QString anyHistoryRecord = QStringLiteral("select 1 from STOR limit 1");
 
 // Vehicles (auto.mdb).
 inline const QString allVehiclesInOrder

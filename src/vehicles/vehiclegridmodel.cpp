@@ -1,8 +1,7 @@
 #include "vehiclegridmodel.h"
 
 #include "platform/datacontrol.h"
-
-#include <QSqlRecord>
+#include "platform/engine.h"
 
 void VehicleGridModel::load(DataControl& connection)
 {
@@ -13,9 +12,8 @@ void VehicleGridModel::load(DataControl& connection)
     // The columns come from the table itself, so an empty table still shows
     // them, in table order.
     m_fields.clear();
-    const QSqlRecord columns = connection.database().handle().record(connection.table());
-    for (int i = 0; i < columns.count(); ++i)
-        m_fields << columns.fieldName(i);
+    Database& database = connection.database();
+    m_fields = database.engine().tableFields(database.handle(), connection.table());
     for (; !records.eof(); records.moveNext()) {
         QStringList row;
         row.reserve(m_fields.size());

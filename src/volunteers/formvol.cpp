@@ -5,6 +5,7 @@
 #include "formvollist.h"
 #include "historyregistration.h"
 #include "platform/busypointer.h"
+#include "platform/database.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
 #include "store/counters.h"
@@ -31,7 +32,8 @@ bool isMode(const QString& mode, std::initializer_list<const char*> codes)
 // The volunteer counter as the form shows it: four digits.
 QString readVolunteerCounter(App& app)
 {
-    const QString counter = Counters::read(app.g.fileprossvol, Counters::VolunteerDigits);
+    const QString counter
+        = Counters::read(app.Data4.database(), app.g.fileprossvol, Counters::VolunteerDigits);
     if (!Counters::isNumber(counter))
         return counter;
     return Counters::padded(counter, Counters::VolunteerDigits);
@@ -181,7 +183,8 @@ void FormVol::prepare()
     caricaspec(app, ui->cmbspec);
     m_loadedCode.clear();
     m_history.reset();
-    ui->codbar->setText(readVolunteerCounter(app));
+    m_counted = readVolunteerCounter(app);
+    ui->codbar->setText(m_counted);
     clearForArrival();
     if (app.g.modovol == QLatin1String("B")) {
         ui->codbar->clear();
@@ -336,24 +339,30 @@ void FormVol::insertByHand()
         return;
     }
     const QString associationCode = app.Data3.recordset().field(QStringLiteral("CODASS"));
-    const QString numberPart = associationCode.left(1) >= QLatin1String("A")
-        ? QLatin1Char('B') + number.mid(1, 3)
-        : number;
     const ArrivalRecord record = arrival();
     if (!confirmNamesakes(app, record)) {
         afterSaving();
         return;
     }
-    const QString next = Counters::next(number, Counters::VolunteerDigits);
+    QString next;
     try {
-        CounterAdvance counter(g.fileprossvol, next);
+        Transaction change(app.Data4);
+        CounterAdvance counter(app.Data4, g.fileprossvol, number, Counters::VolunteerDigits,
+            number == m_counted ? CounterAdvance::Counted : CounterAdvance::Typed);
+        const QString taken = counter.number();
+        const QString numberPart = associationCode.left(1) >= QLatin1String("A")
+            ? QLatin1Char('B') + taken.mid(1, 3)
+            : taken;
         insertArrival(app, associationCode + numberPart, record);
+        change.commit();
         counter.keep();
+        next = counter.next();
     } catch (const DbError& error) {
         app.say(error.number() == DbError::DuplicateKey ? QStringLiteral("Volontario già presente")
                                                         : error.description());
         return;
     }
+    m_counted = next;
     ui->codbar->setText(next);
     forgetVolunteerList();
     afterSaving();

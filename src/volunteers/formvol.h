@@ -69,6 +69,8 @@ private:
     // The volunteer loaded by a pick in the list: the only one "Modifica" and
     // "Elimina" may act on.
     QString m_loadedCode;
+    // The number the counter gave the form (the operator may type another).
+    QString m_counted;
     // The history record a history or badge insert registers.
     std::optional<HistoryKey> m_history;
 };

@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "platform/busypointer.h"
+#include "platform/database.h"
 #include "platform/error.h"
 #include "store/queries.h"
 #include "volunteerlookups.h"
@@ -76,7 +77,11 @@ HistoryRegistration registerFromHistory(
     // association is registered if it is not yet.
     creaassdastor(app);
     try {
+        // The code is worked out inside the record's transaction: a counter
+        // the engine keeps moves on in it, and only if the record is stored.
+        Transaction change(app.Data4);
         insertArrival(app, volunteerCode(), arrival);
+        change.commit();
     } catch (const DbError& error) {
         app.say(error.number() == DbError::DuplicateKey ? QStringLiteral("Volontario già presente")
                                                         : error.description());

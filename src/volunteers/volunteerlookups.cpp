@@ -2,6 +2,8 @@
 
 #include "app/app.h"
 #include "platform/busypointer.h"
+#include "platform/database.h"
+#include "platform/engine.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
 #include "store/counters.h"
@@ -49,7 +51,8 @@ QStringList historyAssociationNames(App& app, const QString& wanted)
 // counts as "000" rather than stopping the registration.
 QString proposedAssociationCode(App& app)
 {
-    const QString current = Counters::read(app.g.fileprossass, Counters::AssociationDigits);
+    const QString current
+        = Counters::read(app.Data3.database(), app.g.fileprossass, Counters::AssociationDigits);
     return Counters::isNumber(current) ? current : QStringLiteral("000");
 }
 
@@ -64,12 +67,23 @@ void creaassdastor(App& app)
     if (g.esitoass != QLatin1String("9"))
         return;
     const BusyPointer busy;
+    // Another desk may be making the same association at this moment: the
+    // name is locked and looked for again inside the transaction, so the
+    // second desk takes the association the first one made.
+    Transaction change(app.Data3);
+    Database& database = app.Data3.database();
+    database.engine().lockUntilCommit(database.handle(), QStringLiteral("ASSO"), g.denomass);
+    trovaass(app);
+    if (g.esitoass != QLatin1String("9")) {
+        change.commit();
+        return;
+    }
     const QString historyCode = history.field(QStringLiteral("CODASS"));
     std::optional<CounterAdvance> counter;
     if (historyCode.isEmpty()) {
-        const QString code = proposedAssociationCode(app);
-        counter.emplace(app.g.fileprossass, Counters::next(code, Counters::AssociationDigits));
-        g.prossimocodice = code;
+        counter.emplace(app.Data3, app.g.fileprossass, proposedAssociationCode(app),
+            Counters::AssociationDigits, CounterAdvance::Counted);
+        g.prossimocodice = counter->number();
     } else {
         g.prossimocodice = historyCode;
     }
@@ -90,6 +104,7 @@ void creaassdastor(App& app)
         association.cancelUpdate();
         throw;
     }
+    change.commit();
     if (counter)
         counter->keep();
     app.Data3.refresh();
