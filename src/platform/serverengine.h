@@ -40,6 +40,11 @@ public:
     bool readsApart() const override { return true; }
     // Until it is rolled back, the transaction refuses every statement.
     bool failureEndsTransaction() const override { return true; }
+    QList<Index> indexesOf(
+        QSqlDatabase& db, const QString& table, const QString& name) const override;
+    // A text column would compare with regard to case even against citext.
+    QString textType() const override { return QStringLiteral("citext"); }
+    bool tunesPageCache() const override { return false; }
 
     // The statements that make the register's table, keys, indexes and
     // trigger.
