@@ -4,6 +4,7 @@
 // test server of scripts/test (OSTRALE_TEST_SERVER) and are skipped without it.
 #include "app/initialfolder.h"
 #include "platform/database.h"
+#include "platform/datacontrol.h"
 #include "platform/dberrors.h"
 #include "platform/serverengine.h"
 #include "store/schema.h"
@@ -108,6 +109,7 @@ private slots:
     void unreachable();
     void schemaMadeOnceAndFound();
     void foldingLocaleRefused();
+    void scanAndWritesOnOneRegister();
 };
 
 void TestServerEngine::unreachable()
@@ -208,6 +210,59 @@ void TestServerEngine::foldingLocaleRefused()
     QCOMPARE(database.rows(QStringLiteral(
                  "select count(*) from information_schema.tables where table_schema = 'public'")),
         QStringList({ "0" }));
+}
+
+void TestServerEngine::scanAndWritesOnOneRegister()
+{
+    if (testServer().isEmpty())
+        QSKIP("no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)");
+    const ScratchDatabase database(
+        testServer(), QStringLiteral("ostrale_unit_recordset"), QStringLiteral("C"));
+    Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(database.conninfo())));
+    Engine::registers().layDown(QString(), serverRegisters());
+    database.rows(QStringLiteral("insert into ASSO (CODASS, DENOM, NUMVOL) select lpad(n::text, "
+                                 "3, '0'), 'A' || n, 0 from generate_series(1, 300) n"));
+    {
+        DataControl asso(QStringLiteral("Data3"), QStringLiteral("asso.mdb"),
+            QStringLiteral("ASSO"), QStringLiteral("select * from ASSO order by CODASS"));
+        // Every row of a scan is edited while the scan goes on: none is lost.
+        asso.refresh();
+        Recordset& rows = asso.recordset();
+        int seen = 0;
+        // The table's identity column is not one of the register's fields.
+        QCOMPARE(rows.fieldNames().size(), Schema::find(QStringLiteral("asso.mdb"))->fields.size());
+        for (; !rows.eof(); rows.moveNext()) {
+            rows.edit();
+            rows.setField(QStringLiteral("NUMVOL"), ++seen);
+            rows.update();
+        }
+        QCOMPARE(seen, 300);
+        // A refused write inside a transaction leaves the transaction usable,
+        // as it does on the files.
+        asso.setRecordSource(QStringLiteral("ASSO"));
+        asso.refresh();
+        Transaction change(asso);
+        rows.addNew();
+        rows.setField(QStringLiteral("CODASS"), QStringLiteral("900"));
+        rows.setField(QStringLiteral("DENOM"), QStringLiteral("a7"));
+        try {
+            rows.update();
+            QFAIL("a second A7 was stored");
+        } catch (const DbError& error) {
+            QCOMPARE(error.number(), int(DbError::DuplicateKey));
+        }
+        rows.addNew();
+        rows.setField(QStringLiteral("CODASS"), QStringLiteral("901"));
+        rows.setField(QStringLiteral("DENOM"), QStringLiteral("NUOVA"));
+        rows.update();
+        change.commit();
+    }
+    Engine::chooseForRegisters(nullptr);
+    QCOMPARE(database.rows(QStringLiteral(
+                 "select count(*), sum(NUMVOL), max(CODASS) from ASSO where NUMVOL = rowid")),
+        QStringList({ "300|45150|300" }));
+    QCOMPARE(database.rows(QStringLiteral("select CODASS from ASSO where CODASS >= '900'")),
+        QStringList({ "901" }));
 }
 
 QTEST_GUILESS_MAIN(TestServerEngine)
