@@ -22,6 +22,8 @@ public:
     // the password) and the reason libpq gives.
     void open(QSqlDatabase& db, const QString& location, bool foreign) const override;
     void closing(QSqlDatabase& db, bool foreign) const override;
+    // A missing register table is the register missing (3024), as a missing
+    // file is on the files.
     DbError translate(const QSqlError& error, const QString& name) const override;
     // On the first desk's first start: the citext extension and every table
     // with its keys, indexes and empty-text trigger, in one transaction; a
