@@ -1,6 +1,7 @@
 #include "indexesaside.h"
 
 #include "platform/database.h"
+#include "platform/engine.h"
 #include "platform/error.h"
 
 #include <QSqlQuery>
@@ -19,16 +20,12 @@ void run(Database& database, QSqlQuery& query, const QString& sql)
 IndexesSetAside::IndexesSetAside(Database& database, const QString& table)
     : m_database(database)
 {
-    QSqlQuery query(database.handle());
-    query.prepare(QStringLiteral("select name, sql from sqlite_master where type = 'index' "
-                                 "and tbl_name = ? and sql is not null"));
-    query.addBindValue(table);
-    if (!query.exec())
-        throw database.translate(query.lastError());
+    QSqlDatabase db = database.handle();
+    QSqlQuery query(db);
     QStringList names;
-    while (query.next()) {
-        names << query.value(0).toString();
-        m_statements << query.value(1).toString();
+    for (const Engine::Index& index : database.engine().indexesOf(db, table, database.fileName())) {
+        names << index.name;
+        m_statements << index.statement;
     }
     for (const QString& name : names) {
         QString quoted = name;

@@ -6,6 +6,8 @@
 #include "historywriter.h"
 #include "indexesaside.h"
 #include "platform/busypointer.h"
+#include "platform/database.h"
+#include "platform/engine.h"
 #include "platform/error.h"
 #include "statusprogress.h"
 #include "store/queries.h"
@@ -100,7 +102,10 @@ class BulkRewriteSettings
 public:
     explicit BulkRewriteSettings(Database& database)
         : m_database(database)
+        , m_tuned(database.engine().tunesPageCache())
     {
+        if (!m_tuned)
+            return;
         QSqlQuery current(m_database.handle());
         if (current.exec(QStringLiteral("pragma secure_delete")) && current.next())
             m_secureDelete = current.value(0).toInt();
@@ -112,6 +117,8 @@ public:
     }
     ~BulkRewriteSettings()
     {
+        if (!m_tuned)
+            return;
         setCacheKiB(32768);
         run(QStringLiteral("pragma secure_delete=%1").arg(m_secureDelete));
     }
@@ -122,6 +129,7 @@ private:
     void setCacheKiB(int kib) { run(QStringLiteral("pragma cache_size=-%1").arg(kib)); }
     void run(const QString& sql) { QSqlQuery(m_database.handle()).exec(sql); }
     Database& m_database;
+    const bool m_tuned;
     int m_secureDelete = 0;
 };
 
@@ -136,18 +144,18 @@ void removeHistoryOfExport(App& app, const QList<HistoryRecord>& associations)
         if (!query.exec(sql))
             throw stor.translate(query.lastError());
     };
-    run(QStringLiteral("create temp table TALPEX_DENOM (DENOM TEXT)"));
+    // The names compare as the archive's own (without regard to case).
+    run(QStringLiteral("create temp table TALPEX_DENOM (DENOM %1)").arg(stor.engine().textType()));
     QSqlQuery insert(stor.handle());
-    insert.prepare(QStringLiteral("insert into temp.TALPEX_DENOM values (?)"));
+    insert.prepare(QStringLiteral("insert into TALPEX_DENOM values (?)"));
     for (const HistoryRecord& association : associations) {
         insert.addBindValue(
             association.denom.isNull() ? QString(QLatin1String("")) : association.denom);
         if (!insert.exec())
             throw stor.translate(insert.lastError());
     }
-    run(QStringLiteral(
-        "delete from main.STOR where DENOM in (select DENOM from temp.TALPEX_DENOM)"));
-    run(QStringLiteral("drop table temp.TALPEX_DENOM"));
+    run(QStringLiteral("delete from STOR where DENOM in (select DENOM from TALPEX_DENOM)"));
+    run(QStringLiteral("drop table TALPEX_DENOM"));
 }
 
 void importAll(App& app)

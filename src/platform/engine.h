@@ -78,6 +78,24 @@ public:
     // transaction (rather than only the statement).
     virtual bool failureEndsTransaction() const = 0;
 
+    // A table's indexes as their names and the statements that make them
+    // again (the ones a constraint owns are left out: they cannot be dropped
+    // on their own).
+    struct Index
+    {
+        QString name;
+        QString statement;
+    };
+    // `name` is the register as a failure names it.
+    virtual QList<Index> indexesOf(
+        QSqlDatabase& db, const QString& table, const QString& name) const = 0;
+    // The type of a text column of a helper table that must compare as the
+    // registers' texts do.
+    virtual QString textType() const = 0;
+    // Whether the connection has page-cache settings a bulk rewrite can tune
+    // (the files' engine keeps its pages in the desk's own memory).
+    virtual bool tunesPageCache() const = 0;
+
     // The register files of the program folder (SQLite).
     static const Engine& files();
     // The engine of the desk's registers: files() unless another was chosen.

@@ -36,6 +36,11 @@ public:
     bool readsApart() const override { return false; }
     // Only the failed statement is undone.
     bool failureEndsTransaction() const override { return false; }
+    QList<Index> indexesOf(
+        QSqlDatabase& db, const QString& table, const QString& name) const override;
+    // The left side of a comparison decides: the registers' NOCASE fields.
+    QString textType() const override { return QStringLiteral("TEXT"); }
+    bool tunesPageCache() const override { return true; }
 
     // Creates the file at `path` with its table, keys and indexes, where they
     // are missing.

@@ -5,6 +5,7 @@
 #include "notifiedchanges.h"
 #include "registerfile.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -69,7 +70,13 @@ DbError ServerEngine::translate(const QSqlError& error, const QString& name) con
     if (state == QLatin1String("42P01")) {
         static const QRegularExpression relation(QStringLiteral("relation \"([^\"]*)\""));
         const QRegularExpressionMatch m = relation.match(text);
-        return DbErrors::tableNotFound(m.hasMatch() ? m.captured(1) : text, name);
+        const QString table = m.hasMatch() ? m.captured(1) : text;
+        // Each register's table bears its file's name: without its table the
+        // register itself is missing, as a register file can be.
+        if (QFileInfo(name).completeBaseName().compare(table, Qt::CaseInsensitive) == 0)
+            return DbError(DbError::FileNotFound,
+                QStringLiteral("Impossibile trovare il file '%1'.").arg(name));
+        return DbErrors::tableNotFound(table, name);
     }
     if (state == QLatin1String("25006"))
         return DbErrors::readOnly(name);
@@ -213,10 +220,31 @@ QString ServerEngine::columnName(const QString& field) const
 
 QStringList ServerEngine::tableFields(const QSqlDatabase& db, const QString& table) const
 {
+    // The driver looks a table's columns up by the name as given, which is
+    // not how the server stores an unquoted one: an empty result names them.
+    QSqlQuery query(db);
+    query.exec(QStringLiteral("select * from %1 limit 0").arg(table));
     QStringList fields;
-    const QSqlRecord record = db.record(table);
+    const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)
         if (record.fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive) != 0)
             fields << record.fieldName(i).toUpper();
     return fields;
+}
+
+QList<Engine::Index> ServerEngine::indexesOf(
+    QSqlDatabase& db, const QString& table, const QString& name) const
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "select i.indexname, i.indexdef from pg_indexes i where i.schemaname = current_schema() "
+        "and i.tablename = lower(?) and not exists (select 1 from pg_constraint c "
+        "where c.conname = i.indexname)"));
+    query.addBindValue(table);
+    if (!query.exec())
+        throw translate(query.lastError(), name);
+    QList<Index> indexes;
+    while (query.next())
+        indexes << Index { query.value(0).toString(), query.value(1).toString() };
+    return indexes;
 }

@@ -22,6 +22,8 @@ public:
     // the password) and the reason libpq gives.
     void open(QSqlDatabase& db, const QString& location, bool foreign) const override;
     void closing(QSqlDatabase& db, bool foreign) const override;
+    // A missing register table is the register missing (3024), as a missing
+    // file is on the files.
     DbError translate(const QSqlError& error, const QString& name) const override;
     // On the first desk's first start: the citext extension and every table
     // with its keys, indexes and empty-text trigger, in one transaction; a
@@ -45,6 +47,11 @@ public:
     bool readsApart() const override { return true; }
     // Until it is rolled back, the transaction refuses every statement.
     bool failureEndsTransaction() const override { return true; }
+    QList<Index> indexesOf(
+        QSqlDatabase& db, const QString& table, const QString& name) const override;
+    // A text column would compare with regard to case even against citext.
+    QString textType() const override { return QStringLiteral("citext"); }
+    bool tunesPageCache() const override { return false; }
 
     // Rows committed to a table whose register notifies its changes, told
     // through the server's notifications.

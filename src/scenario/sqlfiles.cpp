@@ -145,6 +145,9 @@ QStringList rows(const QString& path, const QString& sql)
         throw StepFailure {
             QStringLiteral("expected the database file %1, found no such file").arg(path)
         };
+    // A server table's identity column is not one of the register's fields:
+    // "select *" shows the fields the file shows.
+    const bool server = serverRegister(path) != nullptr;
     QStringList out;
     withDatabase(path, [&](QSqlDatabase& db) {
         QSqlQuery query(db);
@@ -152,9 +155,13 @@ QStringList rows(const QString& path, const QString& sql)
         if (!query.exec(sql))
             throw StepFailure { queryFailure(query) };
         while (query.next()) {
+            const QSqlRecord record = query.record();
             QStringList fields;
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << sqliteText(query.value(i));
+            for (int i = 0; i < record.count(); ++i)
+                if (!server
+                    || record.fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive)
+                        != 0)
+                    fields << sqliteText(query.value(i));
             out << fields.join(QLatin1Char('|'));
         }
     });

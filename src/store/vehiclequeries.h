@@ -8,7 +8,7 @@ namespace VehicleQueries {
 
 inline const QString vehiclesTable = QStringLiteral("AUTO");
 // The whole register in the order it was written: the grid of the list.
-inline const QString allVehicles = QStringLiteral("select * from AUTO");
+inline const QString allVehicles = QStringLiteral("select * from AUTO order by rowid");
 // The one vehicle of an association with a description.
 inline const QString vehicleNamed
     = QStringLiteral("select * from AUTO where DENOM = ? and DESCR = ?");

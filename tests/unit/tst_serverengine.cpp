@@ -1,7 +1,8 @@
 // The registers on a PostgreSQL server: a server that cannot be reached, the
 // schema laid down on an empty database and found by the next desk, a
-// database whose LC_CTYPE would fold accented letters, and two desks sharing
-// the code counters and the locks. All but the first need the test server of
+// database whose LC_CTYPE would fold accented letters, two desks sharing the
+// code counters and the locks, and a register scanned while its rows are
+// written. All but the first need the test server of
 // scripts/test (OSTRALE_TEST_SERVER) and are skipped without it.
 #include "app/initialfolder.h"
 #include "platform/counterrows.h"
@@ -113,6 +114,7 @@ private slots:
     void schemaMadeOnceAndFound();
     void foldingLocaleRefused();
     void twoDesksShareCountersAndLocks();
+    void scanAndWritesOnOneRegister();
 };
 
 void TestServerEngine::unreachable()
@@ -292,6 +294,59 @@ void TestServerEngine::twoDesksShareCountersAndLocks()
     // "Azzeramento" sets the row every desk reads.
     Counters::reset(one.database(), counter, QStringLiteral("0000"));
     QCOMPARE(shown(two), QStringLiteral("0000"));
+}
+
+void TestServerEngine::scanAndWritesOnOneRegister()
+{
+    if (testServer().isEmpty())
+        QSKIP("no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)");
+    const ScratchDatabase database(
+        testServer(), QStringLiteral("ostrale_unit_recordset"), QStringLiteral("C"));
+    Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(database.conninfo())));
+    Engine::registers().layDown(QString(), serverRegisters());
+    database.rows(QStringLiteral("insert into ASSO (CODASS, DENOM, NUMVOL) select lpad(n::text, "
+                                 "3, '0'), 'A' || n, 0 from generate_series(1, 300) n"));
+    {
+        DataControl asso(QStringLiteral("Data3"), QStringLiteral("asso.mdb"),
+            QStringLiteral("ASSO"), QStringLiteral("select * from ASSO order by CODASS"));
+        // Every row of a scan is edited while the scan goes on: none is lost.
+        asso.refresh();
+        Recordset& rows = asso.recordset();
+        int seen = 0;
+        // The table's identity column is not one of the register's fields.
+        QCOMPARE(rows.fieldNames().size(), Schema::find(QStringLiteral("asso.mdb"))->fields.size());
+        for (; !rows.eof(); rows.moveNext()) {
+            rows.edit();
+            rows.setField(QStringLiteral("NUMVOL"), ++seen);
+            rows.update();
+        }
+        QCOMPARE(seen, 300);
+        // A refused write inside a transaction leaves the transaction usable,
+        // as it does on the files.
+        asso.setRecordSource(QStringLiteral("ASSO"));
+        asso.refresh();
+        Transaction change(asso);
+        rows.addNew();
+        rows.setField(QStringLiteral("CODASS"), QStringLiteral("900"));
+        rows.setField(QStringLiteral("DENOM"), QStringLiteral("a7"));
+        try {
+            rows.update();
+            QFAIL("a second A7 was stored");
+        } catch (const DbError& error) {
+            QCOMPARE(error.number(), int(DbError::DuplicateKey));
+        }
+        rows.addNew();
+        rows.setField(QStringLiteral("CODASS"), QStringLiteral("901"));
+        rows.setField(QStringLiteral("DENOM"), QStringLiteral("NUOVA"));
+        rows.update();
+        change.commit();
+    }
+    Engine::chooseForRegisters(nullptr);
+    QCOMPARE(database.rows(QStringLiteral(
+                 "select count(*), sum(NUMVOL), max(CODASS) from ASSO where NUMVOL = rowid")),
+        QStringList({ "300|45150|300" }));
+    QCOMPARE(database.rows(QStringLiteral("select CODASS from ASSO where CODASS >= '900'")),
+        QStringList({ "901" }));
 }
 
 QTEST_GUILESS_MAIN(TestServerEngine)
