@@ -76,6 +76,17 @@ void sqlStep(Scenario& scenario, const Step& step)
     SqlFiles::execute(scenario.path(step.args[0]), step.args[1]);
 }
 
+// "refuse-inserts FILE MESSAGE [when CONDITION]"; without a message the
+// register takes new records again.
+void refuseInsertsStep(Scenario& scenario, const Step& step)
+{
+    const QStringList& args = step.args;
+    if (args.size() == 3 || (args.size() == 4 && args[2] != QLatin1String("when")))
+        throw StepFailure { QStringLiteral("expected when CONDITION after the message, found %1")
+                                .arg(args.mid(2).join(QLatin1Char(' '))) };
+    SqlFiles::refuseInserts(scenario.path(args[0]), args.value(1), args.value(3));
+}
+
 // "now 02/01/2024 10:30", or the moment as one quoted argument.
 void nowStep(Scenario& scenario, const Step& step)
 {
@@ -125,6 +136,7 @@ QList<StepKind> setupSteps()
         { "file", 1, 1, true, fileStep },
         { "file-cp1252", 1, 1, true, fileCp1252Step },
         { "sql", 2, 2, false, sqlStep },
+        { "refuse-inserts", 1, 4, false, refuseInsertsStep },
         { "now", 1, 2, false, nowStep },
         { "remove", 1, 1, false, removeStep },
         { "copy", 2, 2, false, copyStep },

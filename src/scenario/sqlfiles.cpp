@@ -7,10 +7,12 @@
 #include "store/schema.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -125,6 +127,73 @@ QString queryFailure(const QSqlQuery& query)
     return QStringLiteral("the SQL failed: %1").arg(query.lastError().text());
 }
 
+void run(QSqlQuery& query, const QString& sql)
+{
+    if (!query.exec(sql))
+        throw StepFailure { queryFailure(query) };
+}
+
+const RegisterFile& registerOf(const QString& path)
+{
+    const RegisterFile* definition = Schema::find(path);
+    if (!definition)
+        throw StepFailure {
+            QStringLiteral("expected a register file, found %1").arg(QFileInfo(path).fileName())
+        };
+    return *definition;
+}
+
+// A trigger raising the message. The message and the whole function body
+// go in as the server's own literals, whatever quotes they hold.
+void refuseOnServer(
+    QSqlDatabase& db, const QString& table, const QString& message, const QString& condition)
+{
+    const QString function = table.toLower() + QStringLiteral("_refuse_inserts");
+    QSqlQuery query(db);
+    // Dropping what is not there is the usual case: no notice of it.
+    run(query, QStringLiteral("set client_min_messages = warning"));
+    run(query, QStringLiteral("drop trigger if exists %1_REFUSE_INSERTS on %1").arg(table));
+    run(query, QStringLiteral("drop function if exists %1()").arg(function));
+    if (message.isEmpty())
+        return;
+    const QString test = condition.isEmpty() ? QStringLiteral("true")
+                                             : QLatin1Char('(') + condition + QLatin1Char(')');
+    QSqlQuery made(db);
+    made.prepare(
+        QStringLiteral("select format('create function %I() returns trigger language "
+                       "plpgsql as %L', ?::text, ?::text || quote_literal(?::text) || ?::text)"));
+    made.addBindValue(function);
+    made.addBindValue(
+        QStringLiteral("begin if ") + test + QStringLiteral(" then raise exception '%', "));
+    made.addBindValue(message);
+    made.addBindValue(QStringLiteral("; end if; return new; end"));
+    if (!made.exec() || !made.next())
+        throw StepFailure { queryFailure(made) };
+    run(query, made.value(0).toString());
+    run(query,
+        QStringLiteral("create trigger %1_REFUSE_INSERTS before insert on %1 for each row "
+                       "execute function %2()")
+            .arg(table, function));
+}
+
+void refuseInFile(
+    QSqlDatabase& db, const QString& table, const QString& message, const QString& condition)
+{
+    QSqlQuery query(db);
+    run(query, QStringLiteral("drop trigger if exists %1_REFUSE_INSERTS").arg(table));
+    if (message.isEmpty())
+        return;
+    QString quotedMessage = message;
+    quotedMessage.replace(QLatin1Char('\''), QStringLiteral("''"));
+    run(query,
+        QStringLiteral("create trigger ") + table
+            + QStringLiteral("_REFUSE_INSERTS before insert on ") + table
+            + (condition.isEmpty() ? QString()
+                                   : QStringLiteral(" when (") + condition + QLatin1Char(')'))
+            + QStringLiteral(" begin select raise(abort, '") + quotedMessage
+            + QStringLiteral("'); end"));
+}
+
 } // namespace
 
 namespace SqlFiles {
@@ -166,6 +235,49 @@ QStringList rows(const QString& path, const QString& sql)
         }
     });
     return out;
+}
+
+void refuseInserts(const QString& path, const QString& message, const QString& condition)
+{
+    const RegisterFile& definition = registerOf(path);
+    createIfMissing(path);
+    const bool server = serverRegister(path) != nullptr;
+    withDatabase(path, [&](QSqlDatabase& db) {
+        if (server)
+            refuseOnServer(db, definition.table, message, condition);
+        else
+            refuseInFile(db, definition.table, message, condition);
+    });
+}
+
+QStringList indexNames(const QString& path)
+{
+    const RegisterFile& definition = registerOf(path);
+    const bool server = serverRegister(path) != nullptr;
+    if (!server && !QFileInfo(path).isFile())
+        throw StepFailure {
+            QStringLiteral("expected the database file %1, found no such file").arg(path)
+        };
+    const Engine& engine = server ? Engine::registers() : Engine::files();
+    QStringList names;
+    withDatabase(path, [&](QSqlDatabase& db) {
+        try {
+            for (const Engine::Index& index :
+                engine.indexesOf(db, definition.table, QFileInfo(path).fileName()))
+                names << index.name;
+        } catch (const OstraleError& error) {
+            throw StepFailure { errorText(error) };
+        }
+    });
+    std::sort(names.begin(), names.end(),
+        [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
+
+bool onServer(const QString& path)
+{
+    static const QRegularExpression companion(QStringLiteral("-(wal|shm|journal)$"));
+    return serverRegister(QString(path).remove(companion)) != nullptr;
 }
 
 bool removeFromServer(const QString& path)

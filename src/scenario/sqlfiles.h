@@ -17,6 +17,19 @@ void execute(const QString& path, const QString& sql);
 // number written as SQLite writes it.
 QStringList rows(const QString& path, const QString& sql);
 
+// Makes the register refuse each new record for which `condition` (an SQL
+// truth over `new.FIELD`) holds, every new record when it is empty, with
+// `message` as the engine's error; an empty `message` lifts the refusal.
+void refuseInserts(const QString& path, const QString& message, const QString& condition);
+
+// The names of the register's indexes (those a key constraint owns left
+// out), as the engine that holds it gives them, in name order.
+QStringList indexNames(const QString& path);
+
+// Whether the register lives on the server rather than in the folder; a
+// register file's companions (its -wal, -shm and -journal files) go with it.
+bool onServer(const QString& path);
+
 // Removes the register's table when the desk keeps it on a server (true);
 // false for a file of the folder.
 bool removeFromServer(const QString& path);
