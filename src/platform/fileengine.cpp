@@ -92,14 +92,7 @@ QStringList FileEngine::createStatements(const RegisterFile& file)
     QStringList statements;
     statements << QStringLiteral("create table if not exists %1 (%2)")
                       .arg(file.table, columns.join(QStringLiteral(", ")));
-    for (const QStringList& key : file.uniqueKeys)
-        statements << QStringLiteral("create unique index if not exists %1_KEY_%2 on %1 (%3)")
-                          .arg(file.table, key.join(QLatin1Char('_')),
-                              key.join(QStringLiteral(", ")));
-    for (const QStringList& index : file.indexes)
-        statements << QStringLiteral("create index if not exists %1_BY_%2 on %1 (%3)")
-                          .arg(file.table, index.join(QLatin1Char('_')),
-                              index.join(QStringLiteral(", ")));
+    statements << file.keyAndIndexStatements();
     return statements;
 }
 

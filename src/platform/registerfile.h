@@ -21,4 +21,8 @@ struct RegisterFile
     // Whether the engine tells who reads the register which rows were
     // committed (the headcount follows the volunteers and the vehicles).
     bool changesNotified = false;
+
+    // The statements that make its keys and indexes where they are missing,
+    // the same on every engine ("T_KEY_A_B", "T_BY_A_B").
+    QStringList keyAndIndexStatements() const;
 };
