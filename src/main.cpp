@@ -4,13 +4,20 @@
 // initial files. The registers are the folder's files unless a server is
 // named (see StoreChoice).
 #include "app/app.h"
+#include "app/initialfolder.h"
 #include "app/storechoice.h"
+#include "platform/conninfo.h"
+#include "platform/engine.h"
+#include "platform/error.h"
 #include "platform/messagebox.h"
+#include "platform/serverengine.h"
 #include "platform/translations.h"
 #include "shell/shell.h"
 
 #include <QApplication>
 #include <QDir>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -36,14 +43,19 @@ int main(int argc, char* argv[])
         return 1;
     }
     if (choice.onServer()) {
-        // The desk cannot yet work on a server's registers: it says so and
-        // ends before anything is written, rather than fall back on the files.
-        MessageBox().show(QStringLiteral(
-            "Questa versione del programma non lavora ancora con i registri su un server. "
-            "Per lavorare con i file della cartella del programma, avviare il programma senza "
-            "--server e togliere il file %1 dalla cartella %2.")
-                              .arg(QLatin1String(StoreChoice::SettingFile), folder));
-        return 1;
+        // The registers are the server's tables. The server must be reached,
+        // and its tables be there (the first desk on a database makes them),
+        // before anything of the folder is written: a server that cannot be
+        // reached ends the desk with one message, and nothing falls back on
+        // the files.
+        Engine::chooseForRegisters(
+            std::make_unique<ServerEngine>(*ConnInfo::parse(choice.conninfo(), nullptr)));
+        try {
+            InitialFolder::layDownRegisters();
+        } catch (const OstraleError& error) {
+            MessageBox().show(errorText(error));
+            return 1;
+        }
     }
     choice.keepSetting();
 

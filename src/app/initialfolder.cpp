@@ -20,6 +20,16 @@ const QStringList textFiles {
     QStringLiteral("prossimo_codice_volontario.txt"),
 };
 
+// The desk's own registers, without the TALPEX exports (always files).
+QList<RegisterFile> ownRegisters()
+{
+    QList<RegisterFile> registers;
+    for (const RegisterFile& file : Schema::registerFiles())
+        if (!file.external)
+            registers << file;
+    return registers;
+}
+
 } // namespace
 
 namespace InitialFolder {
@@ -50,17 +60,22 @@ bool layDownIfNew(const QString& folder)
     return true;
 }
 
+void layDownRegisters()
+{
+    Engine::registers().layDown(QDir::currentPath(), ownRegisters());
+}
+
 void layDown(const QString& folder)
 {
     const QDir dir(folder);
     // The TALPEX exports are always files of the folder; the desk's own
     // registers go where its engine keeps them, first: a server that cannot
     // be reached leaves the folder as it was.
+    Engine::registers().layDown(folder, ownRegisters());
     QList<RegisterFile> exports;
-    QList<RegisterFile> registers;
     for (const RegisterFile& file : Schema::registerFiles())
-        (file.external ? exports : registers) << file;
-    Engine::registers().layDown(folder, registers);
+        if (file.external)
+            exports << file;
     Engine::files().layDown(folder, exports);
     for (const QString& name : textFiles) {
         QFile resource(QStringLiteral(":/initial/") + name);

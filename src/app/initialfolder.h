@@ -15,5 +15,9 @@ bool isNew(const QString& folder);
 // Returns true when the folder was new and has been laid down.
 bool layDownIfNew(const QString& folder);
 void layDown(const QString& folder);
+// Makes the desk's registers where they are missing, where the engine keeps
+// them (on a server, at every start: another desk may have made them, or
+// none yet). Throws the engine's error, e.g. a server that cannot be reached.
+void layDownRegisters();
 
 } // namespace InitialFolder

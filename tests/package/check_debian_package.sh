@@ -41,6 +41,8 @@ for wanted in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6printsuppor
     libsqlite3-0 libmdb3 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     grep -Eq "(^|, )$wanted( |,|$)" <<<"$depends" || fail "Depends lacks $wanted: $depends"
 done
+# The server's driver is loaded only by a desk on a server.
+[ "$(dpkg-deb -f "$deb" Recommends)" = libqt6sql6-psql ] || fail "Recommends is not libqt6sql6-psql"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
