@@ -6,6 +6,7 @@
 #include "servermeasurement.h"
 #include "session.h"
 #include "timing.h"
+#include "twodesks.h"
 #include "vehiclemeasurement.h"
 
 #include <QApplication>
@@ -63,7 +64,9 @@ void seed(const QString& label, const QString& folder, const ArchiveSizes& sizes
 }
 
 // The server's rows, measured on their own archives after the files' rows.
-QList<ReportRow> serverRows(const ArchiveSizes& n, const RunPlan& plan, const QString& only)
+// Two desks at once are timed on the 10N archive the rows leave on the server.
+QList<ReportRow> serverRows(
+    const ArchiveSizes& n, const RunPlan& plan, const QString& only, TwoDesks::Rates* desks)
 {
     if (!only.isEmpty() && only != QLatin1String("server"))
         return {};
@@ -75,8 +78,10 @@ QList<ReportRow> serverRows(const ArchiveSizes& n, const RunPlan& plan, const QS
     const ArchiveSizes tenN { n.historyRecords * 10, n.volunteers * 10, n.associations * 10 };
     progress() << "measuring on the server ..." << Qt::flush;
     QList<ReportRow> rows;
-    const double ms
-        = Timing::milliseconds([&] { rows = ServerMeasurement::measure(server, n, tenN, plan); });
+    const double ms = Timing::milliseconds([&] {
+        rows = ServerMeasurement::measure(server, n, tenN, plan);
+        *desks = TwoDesks::measure(server, plan.readsPerDesk);
+    });
     progress() << " " << seconds(ms) << "\n" << Qt::flush;
     return rows;
 }
@@ -134,7 +139,8 @@ int run(const ArchiveSizes& n, bool keep, const QString& only)
 {
     const RunPlan plan;
     const ArchiveSizes tenN { n.historyRecords * 10, n.volunteers * 10, n.associations * 10 };
-    QList<ReportRow> rows = fileRows(n, plan, keep, only) + serverRows(n, plan, only);
+    TwoDesks::Rates desks;
+    QList<ReportRow> rows = fileRows(n, plan, keep, only) + serverRows(n, plan, only, &desks);
     // A group left out leaves its rows unmeasured: they are not reported.
     rows.removeIf([](const ReportRow& row) { return row.n == 0 && row.tenN == 0; });
     out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
@@ -144,6 +150,11 @@ int run(const ArchiveSizes& n, bool keep, const QString& only)
           << plan.badgeRounds * plan.badgeReadsPerRound << " reads.\n\n"
           << Report::table(rows) << "\n"
           << Qt::flush;
+    if (desks.alone > 0) {
+        out() << "\n" << desks.line() << "\n" << Qt::flush;
+        if (!desks.passes())
+            return 1;
+    }
     for (const ReportRow& row : rows)
         if (!row.passes())
             return 1;
@@ -179,8 +190,22 @@ int main(int argc, char* argv[])
     parser.addOption(quick);
     parser.addOption(keep);
     parser.addOption(only);
+    const QCommandLineOption desk(QStringLiteral("desk"),
+        QStringLiteral("Run as one of the two desks: CODES GO-AT-MS CONNINFO."));
+    parser.addOption(desk);
     parser.process(application);
 
+    if (parser.isSet(desk)) {
+        const QStringList args = parser.positionalArguments();
+        try {
+            if (args.size() != 3)
+                throw std::runtime_error("--desk takes CODES GO-AT-MS CONNINFO");
+            return TwoDesks::runDesk(args.at(2), args.at(0), args.at(1).toLongLong());
+        } catch (const std::exception& error) {
+            progress() << "ostrale-bench desk: " << error.what() << "\n" << Qt::flush;
+            return 2;
+        }
+    }
     const ArchiveSizes n = parser.isSet(quick) ? ArchiveSizes { 10000, 1000, 50 }
                                                : ArchiveSizes { 100000, 10000, 500 };
     try {
