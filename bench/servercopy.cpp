@@ -108,6 +108,10 @@ void copyRegister(const QString& folder, const RegisterFile& file)
         requireSql(one.exec(), one);
     }
     requireDb(target.db().commit(), target.db());
+    // Statistics now, as a camp's server has them: otherwise the planner
+    // guesses and the autovacuum's analyze runs in the middle of the timing.
+    QSqlQuery analyze(target.db());
+    requireSql(analyze.exec(QStringLiteral("vacuum analyze %1").arg(file.table)), analyze);
 }
 
 } // namespace
