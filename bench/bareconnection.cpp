@@ -1,5 +1,7 @@
 #include "bareconnection.h"
 
+#include "platform/engine.h"
+
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +21,13 @@ QString newConnectionName(const QString& file)
 BareConnection::BareConnection(const QString& folder, const QString& file)
     : m_name(newConnectionName(file))
 {
+    const Engine& engine = Engine::registers();
+    if (engine.driverName() != QLatin1String("QSQLITE")) {
+        // The registers are on a server: every register is one of its tables.
+        m_db = QSqlDatabase::addDatabase(engine.driverName(), m_name);
+        engine.open(m_db, engine.location(file), false);
+        return;
+    }
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     m_db.setDatabaseName(QDir(folder).filePath(file));
     m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));

@@ -6,8 +6,9 @@
 class QSqlQuery;
 
 // A connection of the benchmark's own to one register of a program folder,
-// with the program's journal settings (WAL, synchronous=FULL). Queries made
-// on it must be gone before it is.
+// with the program's journal settings (WAL, synchronous=FULL), or to the
+// server holding the registers when a server engine was chosen for them.
+// Queries made on it must be gone before it is.
 class BareConnection
 {
 public:

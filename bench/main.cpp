@@ -3,8 +3,10 @@
 #include "measurement.h"
 #include "report.h"
 #include "seeder.h"
+#include "servermeasurement.h"
 #include "session.h"
 #include "timing.h"
+#include "twodesks.h"
 #include "vehiclemeasurement.h"
 
 #include <QApplication>
@@ -61,8 +63,35 @@ void seed(const QString& label, const QString& folder, const ArchiveSizes& sizes
     progress() << " " << seconds(ms) << "\n" << Qt::flush;
 }
 
-int run(const ArchiveSizes& n, bool keep, const QString& only)
+// The server's rows, measured on their own archives after the files' rows.
+// Two desks at once are timed on the 10N archive the rows leave on the server.
+QList<ReportRow> serverRows(
+    const ArchiveSizes& n, const RunPlan& plan, const QString& only, TwoDesks::Rates* desks)
 {
+    if (!only.isEmpty() && only != QLatin1String("server"))
+        return {};
+    const QString server = ServerMeasurement::serverFromEnvironment();
+    if (server.isEmpty()) {
+        progress() << "server: skipped, OSTRALE_TEST_SERVER is not set\n" << Qt::flush;
+        return {};
+    }
+    const ArchiveSizes tenN { n.historyRecords * 10, n.volunteers * 10, n.associations * 10 };
+    progress() << "measuring on the server ..." << Qt::flush;
+    QList<ReportRow> rows;
+    const double ms = Timing::milliseconds([&] {
+        rows = ServerMeasurement::measure(server, n, tenN, plan);
+        *desks = TwoDesks::measure(server, plan.readsPerDesk);
+    });
+    progress() << " " << seconds(ms) << "\n" << Qt::flush;
+    return rows;
+}
+
+// The rows measured on the program folder's files.
+QList<ReportRow> fileRows(
+    const ArchiveSizes& n, const RunPlan& plan, bool keep, const QString& only)
+{
+    if (only == QLatin1String("server"))
+        return {};
     const ArchiveSizes tenN { n.historyRecords * 10, n.volunteers * 10, n.associations * 10 };
     QTemporaryDir folderN;
     QTemporaryDir folderTenN;
@@ -74,7 +103,6 @@ int run(const ArchiveSizes& n, bool keep, const QString& only)
     seed(QStringLiteral("10N"), folderTenN.path(), tenN);
 
     const QString home = QDir::currentPath();
-    const RunPlan plan;
     Figures atN;
     Figures atTenN;
     QList<ReportRow> gateRows;
@@ -104,7 +132,15 @@ int run(const ArchiveSizes& n, bool keep, const QString& only)
         progress() << "kept: N in " << folderN.path() << ", 10N in " << folderTenN.path() << "\n"
                    << Qt::flush;
 
-    QList<ReportRow> rows = Report::rows(atN, atTenN) + gateRows + vehicleRows + historyRows;
+    return Report::rows(atN, atTenN) + gateRows + vehicleRows + historyRows;
+}
+
+int run(const ArchiveSizes& n, bool keep, const QString& only)
+{
+    const RunPlan plan;
+    const ArchiveSizes tenN { n.historyRecords * 10, n.volunteers * 10, n.associations * 10 };
+    TwoDesks::Rates desks;
+    QList<ReportRow> rows = fileRows(n, plan, keep, only) + serverRows(n, plan, only, &desks);
     // A group left out leaves its rows unmeasured: they are not reported.
     rows.removeIf([](const ReportRow& row) { return row.n == 0 && row.tenN == 0; });
     out() << "N:   " << describe(n) << "\n10N: " << describe(tenN) << "\n"
@@ -114,6 +150,11 @@ int run(const ArchiveSizes& n, bool keep, const QString& only)
           << plan.badgeRounds * plan.badgeReadsPerRound << " reads.\n\n"
           << Report::table(rows) << "\n"
           << Qt::flush;
+    if (desks.alone > 0) {
+        out() << "\n" << desks.line() << "\n" << Qt::flush;
+        if (!desks.passes())
+            return 1;
+    }
     for (const ReportRow& row : rows)
         if (!row.passes())
             return 1;
@@ -143,21 +184,35 @@ int main(int argc, char* argv[])
     const QCommandLineOption keep(QStringLiteral("keep"),
         QStringLiteral("Keep the seeded program folders and print where they are."));
     const QCommandLineOption only(QStringLiteral("only"),
-        QStringLiteral("Measure one group only: desk, reports, maintenance, gate, vehicles or "
-                       "history."),
+        QStringLiteral("Measure one group only: desk, reports, maintenance, gate, vehicles, "
+                       "history or server (on the server OSTRALE_TEST_SERVER names)."),
         QStringLiteral("group"));
     parser.addOption(quick);
     parser.addOption(keep);
     parser.addOption(only);
+    const QCommandLineOption desk(QStringLiteral("desk"),
+        QStringLiteral("Run as one of the two desks: CODES GO-AT-MS CONNINFO."));
+    parser.addOption(desk);
     parser.process(application);
 
+    if (parser.isSet(desk)) {
+        const QStringList args = parser.positionalArguments();
+        try {
+            if (args.size() != 3)
+                throw std::runtime_error("--desk takes CODES GO-AT-MS CONNINFO");
+            return TwoDesks::runDesk(args.at(2), args.at(0), args.at(1).toLongLong());
+        } catch (const std::exception& error) {
+            progress() << "ostrale-bench desk: " << error.what() << "\n" << Qt::flush;
+            return 2;
+        }
+    }
     const ArchiveSizes n = parser.isSet(quick) ? ArchiveSizes { 10000, 1000, 50 }
                                                : ArchiveSizes { 100000, 10000, 500 };
     try {
         const QString group = parser.value(only);
         const QStringList groups { QStringLiteral("desk"), QStringLiteral("reports"),
             QStringLiteral("maintenance"), QStringLiteral("gate"), QStringLiteral("vehicles"),
-            QStringLiteral("history") };
+            QStringLiteral("history"), QStringLiteral("server") };
         if (!group.isEmpty() && !groups.contains(group)) {
             progress() << "ostrale-bench: no group " << group << "\n" << Qt::flush;
             return 2;

@@ -24,6 +24,8 @@ struct RunPlan
     int maintenanceRuns = 3;
     int departureRuns = 3;
     int headcountRuns = 21;
+    // Badges each desk reads when two desks are timed.
+    int readsPerDesk = 200;
 };
 
 // Median times in milliseconds: the program's, and the same statements bare.
