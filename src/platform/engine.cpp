@@ -1,7 +1,11 @@
 #include "engine.h"
 
 #include "changesource.h"
+#include "error.h"
 #include "fileengine.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace {
 
@@ -33,4 +37,18 @@ const Engine& Engine::registers()
 void Engine::chooseForRegisters(std::unique_ptr<Engine> engine)
 {
     chosen() = std::move(engine);
+}
+
+QList<Engine::Index> Engine::readIndexes(QSqlDatabase& db, const QString& catalogueQuery,
+    const QString& table, const QString& name) const
+{
+    QSqlQuery query(db);
+    query.prepare(catalogueQuery);
+    query.addBindValue(table);
+    if (!query.exec())
+        throw translate(query.lastError(), name);
+    QList<Index> indexes;
+    while (query.next())
+        indexes << Index { query.value(0).toString(), query.value(1).toString() };
+    return indexes;
 }

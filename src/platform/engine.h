@@ -101,4 +101,10 @@ public:
     // The engine of the desk's registers: files() unless another was chosen.
     static const Engine& registers();
     static void chooseForRegisters(std::unique_ptr<Engine> engine);
+
+protected:
+    // The indexes a catalogue query gives (name, statement), `table` bound
+    // to its one placeholder.
+    QList<Index> readIndexes(QSqlDatabase& db, const QString& catalogueQuery, const QString& table,
+        const QString& name) const;
 };

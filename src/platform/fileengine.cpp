@@ -148,14 +148,8 @@ QStringList FileEngine::tableFields(const QSqlDatabase& db, const QString& table
 QList<Engine::Index> FileEngine::indexesOf(
     QSqlDatabase& db, const QString& table, const QString& name) const
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("select name, sql from sqlite_master where type = 'index' "
-                                 "and tbl_name = ? and sql is not null"));
-    query.addBindValue(table);
-    if (!query.exec())
-        throw translate(query.lastError(), name);
-    QList<Index> indexes;
-    while (query.next())
-        indexes << Index { query.value(0).toString(), query.value(1).toString() };
-    return indexes;
+    return readIndexes(db,
+        QStringLiteral("select name, sql from sqlite_master where type = 'index' "
+                       "and tbl_name = ? and sql is not null"),
+        table, name);
 }

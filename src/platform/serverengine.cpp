@@ -228,16 +228,10 @@ QStringList ServerEngine::tableFields(const QSqlDatabase& db, const QString& tab
 QList<Engine::Index> ServerEngine::indexesOf(
     QSqlDatabase& db, const QString& table, const QString& name) const
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "select i.indexname, i.indexdef from pg_indexes i where i.schemaname = current_schema() "
-        "and i.tablename = lower(?) and not exists (select 1 from pg_constraint c "
-        "where c.conname = i.indexname)"));
-    query.addBindValue(table);
-    if (!query.exec())
-        throw translate(query.lastError(), name);
-    QList<Index> indexes;
-    while (query.next())
-        indexes << Index { query.value(0).toString(), query.value(1).toString() };
-    return indexes;
+    return readIndexes(db,
+        QStringLiteral("select i.indexname, i.indexdef from pg_indexes i "
+                       "where i.schemaname = current_schema() and i.tablename = lower(?) "
+                       "and not exists (select 1 from pg_constraint c "
+                       "where c.conname = i.indexname)"),
+        table, name);
 }
