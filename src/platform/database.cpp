@@ -11,6 +11,10 @@
 
 namespace {
 
+// Enough for every record source a window switches between, and for the
+// writes of its few forms.
+constexpr std::size_t StatementsKept = 16;
+
 QString nextConnectionName()
 {
     static std::atomic<int> counter { 0 };
@@ -71,6 +75,8 @@ void Database::open()
 void Database::close()
 {
     const QString readerName = m_connectionName + QStringLiteral("-read");
+    dropStatements(readerName);
+    dropStatements(m_connectionName);
     if (m_reader.isValid()) {
         m_reader.close();
         m_reader = QSqlDatabase();
@@ -110,6 +116,7 @@ QSqlDatabase Database::readHandle()
             ? QSqlDatabase::database(readerName, false)
             : QSqlDatabase::addDatabase(m_engine->driverName(), readerName);
         try {
+            dropStatements(readerName); // prepared on a connection now gone
             m_engine->open(reader, m_openPath, m_foreign);
             m_reader = reader;
         } catch (const DbError& error) {
@@ -152,6 +159,48 @@ void Database::rollback()
     m_inTransaction = false;
 }
 
+std::shared_ptr<QSqlQuery> Database::prepared(
+    QSqlDatabase db, const QString& sql, Use use, bool forwardOnly)
+{
+    const QString connection = db.connectionName();
+    for (auto it = m_statements.begin(); it != m_statements.end(); ++it) {
+        if (it->use != use || it->forwardOnly != forwardOnly || it->connection != connection
+            || it->sql != sql)
+            continue;
+        std::shared_ptr<QSqlQuery> query = it->query;
+        if (it + 1 != m_statements.end()) {
+            KeptStatement kept = std::move(*it);
+            m_statements.erase(it);
+            m_statements.push_back(std::move(kept));
+        }
+        if (query->isActive())
+            query->finish();
+        return query;
+    }
+    auto query = std::make_shared<QSqlQuery>(db);
+    query->setForwardOnly(forwardOnly);
+    if (!query->prepare(sql))
+        throw translate(query->lastError());
+    m_statements.push_back({ connection, sql, use, forwardOnly, query });
+    if (m_statements.size() > StatementsKept)
+        m_statements.erase(m_statements.begin());
+    return query;
+}
+
+void Database::dropStatements(const QString& connection)
+{
+    for (auto it = m_statements.begin(); it != m_statements.end();) {
+        if (it->connection != connection) {
+            ++it;
+            continue;
+        }
+        // Emptied in place, so that a recordset holding it lets go of the
+        // connection too.
+        *it->query = QSqlQuery();
+        it = m_statements.erase(it);
+    }
+}
+
 void Database::write(QSqlQuery& query)
 {
     const bool guarded = m_inTransaction && m_engine->failureEndsTransaction();
@@ -164,6 +213,7 @@ void Database::write(QSqlQuery& query)
             savepoint.exec(QStringLiteral("rollback to savepoint ostrale_write"));
         throw translate(error);
     }
+    query.finish();
     if (guarded && !savepoint.exec(QStringLiteral("release savepoint ostrale_write")))
         throw translate(savepoint.lastError());
 }

@@ -4,6 +4,10 @@
 #include <QSqlError>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QSqlQuery;
 
 class DbError;
 class Engine;
@@ -50,6 +54,17 @@ public:
     // write leaves the transaction as it was, as it does on the files.
     void write(QSqlQuery& query);
 
+    // A statement prepared on `db` (handle() or readHandle()) and kept for the
+    // next run of the same text, so that a lookup repeated at every badge read
+    // costs one round trip to a server, not three (prepare, run, let go).
+    // Reads and writes are kept apart: a scan is never handed the statement a
+    // write runs meanwhile. The statements die with the connection: close()
+    // empties every one, also those a recordset still holds, which then reads
+    // as ended. Throws the translated error when the text does not prepare.
+    enum class Use { Read, Write };
+    std::shared_ptr<QSqlQuery> prepared(
+        QSqlDatabase db, const QString& sql, Use use, bool forwardOnly = true);
+
     // Work to do on the file each time it is opened, before anything reads
     // it (a failure there does not stop the opening).
     void setOnOpen(std::function<void(QSqlDatabase&)> onOpen) { m_onOpen = std::move(onOpen); }
@@ -75,6 +90,18 @@ private:
     bool m_foreign = false;
     bool m_inTransaction = false;
     std::function<void(QSqlDatabase&)> m_onOpen;
+
+    struct KeptStatement
+    {
+        QString connection;
+        QString sql;
+        Use use;
+        bool forwardOnly;
+        std::shared_ptr<QSqlQuery> query;
+    };
+    // The most recently used last; the oldest is let go past the limit.
+    std::vector<KeptStatement> m_statements;
+    void dropStatements(const QString& connection);
 };
 
 class DataControl;

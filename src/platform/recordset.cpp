@@ -46,8 +46,8 @@ void Recordset::open(
 void Recordset::close()
 {
     m_pending = false;
-    if (m_query.isActive())
-        m_query.finish();
+    if (reading())
+        m_query->finish();
     setCurrentRow({});
     m_position = -1;
     m_eof = true;
@@ -59,30 +59,17 @@ void Recordset::close()
 void Recordset::release()
 {
     close();
-    m_query = QSqlQuery();
-    m_preparedSql.clear();
-    m_preparedGeneration = -1;
+    m_query.reset();
 }
 
-// The same query run again (a scan restarted, a lookup repeated) on the same
-// connection reuses its prepared statement.
+// The same query run again (a scan restarted, a lookup repeated, a record
+// source switched back) on the same connection reuses its prepared statement.
 void Recordset::prepare(QSqlDatabase db, bool forwardOnly)
 {
-    if (m_preparedSql == m_sql && m_preparedGeneration == m_database->generation()
-        && m_preparedConnection == db.connectionName() && m_preparedForwardOnly == forwardOnly) {
-        if (m_query.isActive())
-            m_query.finish();
-        return;
-    }
-    m_query = QSqlQuery(db);
-    m_query.setForwardOnly(forwardOnly);
-    m_preparedSql.clear();
-    if (!m_query.prepare(m_sql))
-        throw m_database->translate(m_query.lastError());
-    m_preparedSql = m_sql;
-    m_preparedGeneration = m_database->generation();
-    m_preparedConnection = db.connectionName();
-    m_preparedForwardOnly = forwardOnly;
+    if (reading())
+        m_query->finish();
+    m_query.reset();
+    m_query = m_database->prepared(db, m_sql, Database::Use::Read, forwardOnly);
 }
 
 void Recordset::execute()
@@ -90,9 +77,9 @@ void Recordset::execute()
     m_pending = false;
     prepare(m_database->readHandle(), !m_database->readsBuffered());
     for (int i = 0; i < m_params.size(); ++i)
-        m_query.bindValue(i, textNeverNull(m_params[i]));
-    if (!m_query.exec())
-        throw m_database->translate(m_query.lastError());
+        m_query->bindValue(i, textNeverNull(m_params[i]));
+    if (!m_query->exec())
+        throw m_database->translate(m_query->lastError());
     m_position = -1;
     fetch();
 }
@@ -102,22 +89,23 @@ void Recordset::fetch()
     m_currentDeleted = false;
     m_editMode = EditMode::None;
     m_changes.clear();
-    if (m_query.isActive() && m_query.next()) {
+    if (reading() && m_query->next()) {
         // The columns are the same on every row: only the values are copied.
         if (m_position < 0 || m_current.columns.isEmpty()) {
-            setCurrentRow(rowOf(m_query));
+            setCurrentRow(rowOf(*m_query));
         } else {
             for (int i = 0; i < m_current.values.size(); ++i)
-                m_current.values[i] = m_query.value(i);
+                m_current.values[i] = m_query->value(i);
         }
         ++m_position;
         m_eof = false;
     } else {
-        if (m_query.lastError().isValid())
-            throw m_database->translate(m_query.lastError());
+        if (m_query && m_query->lastError().isValid())
+            throw m_database->translate(m_query->lastError());
         setCurrentRow({});
         m_eof = true;
-        m_query.finish();
+        if (m_query)
+            m_query->finish();
     }
 }
 
@@ -245,22 +233,22 @@ void Recordset::update()
                   .arg(m_table, assignments.join(QLatin1Char(',')));
         values << rowid;
     }
-    QSqlQuery write(m_database->handle());
-    if (!write.prepare(sql))
-        throw m_database->translate(write.lastError());
-    for (const QVariant& v : values)
-        write.addBindValue(v);
-    m_database->write(write);
+    const std::shared_ptr<QSqlQuery> write
+        = m_database->prepared(m_database->handle(), sql, Database::Use::Write);
+    for (int i = 0; i < values.size(); ++i)
+        write->bindValue(i, values[i]);
+    m_database->write(*write);
 
     if (m_editMode == EditMode::Edit) {
         // Read the row back, so the recordset shows what the column now holds
         // (a count typed as "0001" reads back as 1).
-        QSqlQuery reread(m_database->handle());
-        reread.prepare(QStringLiteral("select rowid as %1, * from %2 where rowid=?")
-                           .arg(RowIdColumn, m_table));
-        reread.addBindValue(rowId());
-        if (reread.exec() && reread.next())
-            setCurrentRow(rowOf(reread));
+        const std::shared_ptr<QSqlQuery> reread = m_database->prepared(m_database->handle(),
+            QStringLiteral("select rowid as %1, * from %2 where rowid=?").arg(RowIdColumn, m_table),
+            Database::Use::Write);
+        reread->bindValue(0, rowId());
+        if (reread->exec() && reread->next())
+            setCurrentRow(rowOf(*reread));
+        reread->finish();
     }
     m_editMode = EditMode::None;
     m_changes.clear();
@@ -277,10 +265,10 @@ void Recordset::deleteRecord()
     readIfPending();
     requireCurrent();
     const QVariant rowid = rowId();
-    QSqlQuery write(m_database->handle());
-    write.prepare(QStringLiteral("delete from %1 where rowid=?").arg(m_table));
-    write.addBindValue(rowid);
-    m_database->write(write);
+    const std::shared_ptr<QSqlQuery> write = m_database->prepared(m_database->handle(),
+        QStringLiteral("delete from %1 where rowid=?").arg(m_table), Database::Use::Write);
+    write->bindValue(0, rowid);
+    m_database->write(*write);
     m_currentDeleted = true;
     m_editMode = EditMode::None;
 }

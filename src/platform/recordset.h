@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <memory>
 
 class Database;
 
@@ -50,8 +51,9 @@ private:
         Database* database, const QString& table, const QString& sql, const QVariantList& params);
     // Ends the reading; the prepared statement is kept for the next run.
     void close();
-    // Drops the prepared statement too (the file is about to be closed).
+    // Lets go of the statement too (the file is about to be closed).
     void release();
+    bool reading() const { return m_query && m_query->isActive(); }
     void execute();
     void fetch();
     // Runs the query opened but not run yet. The rows are the same whenever
@@ -81,11 +83,8 @@ private:
     QString m_table;
     QString m_sql;
     QVariantList m_params;
-    QSqlQuery m_query;
-    QString m_preparedSql;
-    int m_preparedGeneration = -1;
-    QString m_preparedConnection;
-    bool m_preparedForwardOnly = true;
+    // The record source's statement, kept prepared by the register.
+    std::shared_ptr<QSqlQuery> m_query;
     bool m_pending = false;
     Row m_current;
     qint64 m_position = -1;
