@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QCursor>
 
+// Inside an operation that already shows the hourglass (a scan's every step
+// asks for it) nothing is stacked: setting the pointer reaches every window,
+// which at a hundred thousand rows costs more than the rows.
 BusyPointer::BusyPointer()
 {
-    if (qApp) {
+    if (qApp && !QApplication::overrideCursor()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_set = true;
     }

@@ -2,7 +2,8 @@
 
 // The hourglass while an operation runs. It is restored when the object goes
 // out of scope, however the operation ends (a return, an early exit from a
-// scan, an error). Nested pointers stack.
+// scan, an error). A pointer asked for while the hourglass shows already
+// leaves it to the one that set it.
 class BusyPointer
 {
 public:

@@ -60,9 +60,15 @@ void FileEngine::open(QSqlDatabase& db, const QString& location, bool foreign) c
 void FileEngine::closing(QSqlDatabase& db, bool foreign) const
 {
     // The file is complete without its write-ahead log (copied by hand, or
-    // read by another program).
-    if (!foreign)
-        QSqlQuery(db).exec(QStringLiteral("pragma wal_checkpoint(TRUNCATE)"));
+    // read by another program). While another connection of the desk still
+    // reads the file the log cannot be emptied; closing does not wait for
+    // it (five seconds of a frozen desk), the last connection to close
+    // empties it.
+    if (!foreign) {
+        QSqlQuery checkpoint(db);
+        checkpoint.exec(QStringLiteral("pragma busy_timeout=0"));
+        checkpoint.exec(QStringLiteral("pragma wal_checkpoint(TRUNCATE)"));
+    }
 }
 
 DbError FileEngine::translate(const QSqlError& error, const QString& name) const

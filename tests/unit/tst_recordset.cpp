@@ -2,8 +2,8 @@
 // no window reaches. (Case-blind text, quotes, error numbers, duplicate keys and deleting while
 // scanning are the scenarios'.)
 #include "platform/datacontrol.h"
-#include "platform/fileengine.h"
 #include "platform/error.h"
+#include "platform/fileengine.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -35,6 +35,7 @@ private slots:
     void walkEditAndCancel();
     void fieldWriteWithoutEditIsRefused();
     void countsAreNumbers();
+    void keptStatementsStayApart();
 
 private:
     int count(const QString& where);
@@ -120,6 +121,51 @@ void TestRecordset::countsAreNumbers()
         QStringLiteral("select sum(NVOLIN) + sum(NUMVOL) as N from ASSO"));
     probe.refresh();
     QCOMPARE(probe.recordset().field(QStringLiteral("N")), QStringLiteral("1"));
+}
+
+// Statements are kept prepared per register: a scan must go on while the edits
+// it makes prepare more statements than are kept, a record source switched
+// back must take its new values, and a reopened file must prepare again.
+void TestRecordset::keptStatementsStayApart()
+{
+    for (int i = 1; i <= 30; ++i)
+        add(m_data->recordset(), { { "DENOM", QStringLiteral("A%1").arg(i, 2, 10, QChar('0')) } });
+    const QString named = QStringLiteral("select * from ASSO where DENOM = ?");
+    const QStringList columns { QStringLiteral("INDIR"), QStringLiteral("CAP"),
+        QStringLiteral("CITTA"), QStringLiteral("PROV"), QStringLiteral("TEL") };
+    m_data->setRecordSource(QStringLiteral("ASSO"));
+    m_data->refresh();
+    int seen = 0;
+    for (Recordset& rs = m_data->recordset(); !rs.eof(); rs.moveNext()) {
+        ++seen;
+        rs.edit();
+        // Every row writes its own set of columns: a statement of its own.
+        for (int bit = 0; bit < columns.size(); ++bit)
+            if (seen & (1 << bit))
+                rs.setField(columns[bit], QStringLiteral("X"));
+        rs.update();
+        QCOMPARE(
+            rs.field(QStringLiteral("DENOM")), QStringLiteral("A%1").arg(seen, 2, 10, QChar('0')));
+    }
+    QCOMPARE(seen, 30);
+    QCOMPARE(count(QStringLiteral("where TEL = 'X'")), 15);
+
+    for (const QString& wanted : { QStringLiteral("A05"), QStringLiteral("A17") }) {
+        m_data->setRecordSource(named, { wanted });
+        m_data->refresh();
+        QCOMPARE(m_data->recordset().field(QStringLiteral("DENOM")), wanted);
+        m_data->setRecordSource(QStringLiteral("ASSO"));
+        m_data->refresh();
+        QCOMPARE(m_data->recordset().field(QStringLiteral("DENOM")), QStringLiteral("A01"));
+    }
+
+    m_data->closeDatabase();
+    QVERIFY(QFile::rename(QStringLiteral("asso.mdb"), QStringLiteral("asso-old.mdb")));
+    FileEngine::createRegister(
+        QStringLiteral("asso.mdb"), *Schema::find(QStringLiteral("asso.mdb")));
+    m_data->setRecordSource(named, { QStringLiteral("A05") });
+    m_data->refresh();
+    QVERIFY(m_data->recordset().eof());
 }
 
 QTEST_GUILESS_MAIN(TestRecordset)
