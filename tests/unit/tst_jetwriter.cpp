@@ -1,7 +1,4 @@
-// ostrale-jetwriter: register files made here turned into Access files, then
-// read back by mdbtools (mdb-tables, mdb-export, and libmdb's own decoding of
-// each row's NULL bits) and by the desk's reader, which must see the same
-// tables, columns and values as the register holds.
+// ostrale-jetwriter's files read back by mdbtools and by the desk's reader.
 #include "platform/accessfile.h"
 #include "platform/accesstable.h"
 #include "platform/databaseformat.h"
