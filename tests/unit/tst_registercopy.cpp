@@ -4,8 +4,8 @@
 #include "maintenance/registercopy.h"
 #include "platform/accessfile.h"
 #include "platform/error.h"
-#include "store/accesscopy.h"
 #include "platform/fileengine.h"
+#include "store/accesscopy.h"
 #include "store/schema.h"
 
 #include <QDir>
