@@ -1,7 +1,4 @@
-// Files saved by Access, read through the desk's reader: the format told by
-// content, every real file row by row against mdbtools' mdb-export (also
-// copies given NULLs, accented texts and times of day), columns by name, the
-// refusals, and nothing written into or beside the files it reads.
+// Files saved by Access read through the desk's reader, row by row against mdb-export.
 #include "platform/accessfile.h"
 #include "platform/accesstable.h"
 #include "platform/accessvalue.h"

@@ -1,6 +1,4 @@
-// Where the badges land: four to a sheet at the set-up's vertical values, one
-// to a sheet at the first position's, and the set-up file read afresh at
-// every print run, with the defaults when it is missing or short.
+// Where the badges land on the sheet, from the set-up file or its defaults.
 #include "badgedesk.h"
 
 namespace {

@@ -1,6 +1,4 @@
-// The certificate programs' work: reading the hand-off file and printing one
-// page per certificate, checked on the PDF's own text (pdftotext) and, for
-// the layout, on the recorded printer operations.
+// The certificate programs: one page per certificate, its texts inside the frame.
 #include "certificates/certificateprinter.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"

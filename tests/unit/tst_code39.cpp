@@ -1,6 +1,4 @@
-// Code 39 as drawn on the badges, checked against the symbology itself: every
-// character is nine elements, bar first, three of them wide; a narrow element
-// is one module, a wide one two, and one blank module separates characters.
+// Code 39 as drawn on the badges, checked against the symbology's own table.
 #include "app/app.h"
 #include "badges/code39.h"
 #include "badges/disegnacodbar.h"

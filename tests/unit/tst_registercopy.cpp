@@ -1,14 +1,11 @@
-// The file work of backup, restore and compaction: a copy holds what was
-// committed, a failed copy leaves its target as it was, a file that is not
-// the register asked for is refused before the live file is touched, and
-// no work file is left behind.
+// Backup, restore and compaction on the files: whole copies, refusals that leave the live file.
 #include "app/accessconversion.h"
 #include "maintenance/dialogfilter.h"
 #include "maintenance/registercopy.h"
 #include "platform/accessfile.h"
 #include "platform/error.h"
-#include "store/accesscopy.h"
 #include "platform/fileengine.h"
+#include "store/accesscopy.h"
 #include "store/schema.h"
 
 #include <QDir>

@@ -1,9 +1,4 @@
-// The registers on a PostgreSQL server: a server that cannot be reached, the
-// schema laid down on an empty database and found by the next desk, a
-// database whose LC_CTYPE would fold accented letters, two desks sharing the
-// code counters and the locks, and a register scanned while its rows are
-// written. All but the first need the test server of
-// scripts/test (OSTRALE_TEST_SERVER) and are skipped without it.
+// The registers on a PostgreSQL server (all but the first need OSTRALE_TEST_SERVER).
 #include "app/initialfolder.h"
 #include "platform/counterrows.h"
 #include "platform/database.h"

@@ -1,7 +1,4 @@
-// The headcount on the server: rows committed by other connections (other
-// desks) are counted at the next look (the desk looks after every operation
-// and once a second while idle); what is not committed yet is not counted. Needs the test server of
-// scripts/test (OSTRALE_TEST_SERVER) and is skipped without it.
+// The headcount on the server follows other desks' commits (needs OSTRALE_TEST_SERVER).
 #include "platform/datacontrol.h"
 #include "platform/serverengine.h"
 #include "reports/staycounter.h"

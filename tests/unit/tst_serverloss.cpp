@@ -1,9 +1,4 @@
-// The server stopped in the middle of the work: the operation under way fails
-// with the server's message and leaves nothing of itself, and once the server
-// is back the same desk connects again at its next operation, the headcount
-// too. It stops and
-// starts a cluster of its own (tests/CMakeLists.txt runs it under
-// with-test-server), and is skipped without one.
+// The server stopped mid-work and started again (a cluster of its own, under with-test-server).
 #include "platform/database.h"
 #include "platform/datacontrol.h"
 #include "platform/dberrors.h"

@@ -1,6 +1,4 @@
-// Where the desk keeps its registers: the connection string as libpq reads
-// it, the forms Qt's driver would pass on changed (refused), and the choice
-// made by the command line and the folder's setting file.
+// The connection string as libpq reads it, and the store chosen by command line and setting.
 #include "app/storechoice.h"
 #include "platform/conninfo.h"
 #include "platform/textfile.h"
