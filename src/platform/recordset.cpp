@@ -67,8 +67,7 @@ void Recordset::release()
 void Recordset::prepare(QSqlDatabase db, bool forwardOnly)
 {
     if (reading())
-        m_query->finish();
-    m_query.reset();
+        m_query->finish(); // a statement left reading would hold the file
     m_query = m_database->prepared(db, m_sql, Database::Use::Read, forwardOnly);
 }
 
