@@ -189,6 +189,8 @@ std::shared_ptr<QSqlQuery> Database::prepared(
 
 void Database::dropStatements(const QString& connection)
 {
+    if (m_beforeStatementsDropped)
+        m_beforeStatementsDropped();
     for (auto it = m_statements.begin(); it != m_statements.end();) {
         if (it->connection != connection) {
             ++it;

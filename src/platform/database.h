@@ -65,6 +65,13 @@ public:
     std::shared_ptr<QSqlQuery> prepared(
         QSqlDatabase db, const QString& sql, Use use, bool forwardOnly = true);
 
+    // Called before the kept statements of a connection are emptied, so that
+    // a recordset can first copy out the row it shows.
+    void setBeforeStatementsDropped(std::function<void()> hook)
+    {
+        m_beforeStatementsDropped = std::move(hook);
+    }
+
     // Work to do on the file each time it is opened, before anything reads
     // it (a failure there does not stop the opening).
     void setOnOpen(std::function<void(QSqlDatabase&)> onOpen) { m_onOpen = std::move(onOpen); }
@@ -90,6 +97,7 @@ private:
     bool m_foreign = false;
     bool m_inTransaction = false;
     std::function<void(QSqlDatabase&)> m_onOpen;
+    std::function<void()> m_beforeStatementsDropped;
 
     struct KeptStatement
     {

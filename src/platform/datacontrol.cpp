@@ -34,6 +34,14 @@ DataControl::DataControl(QString name, QString fileName, QString table, QString 
     , m_table(std::move(table))
     , m_recordSource(std::move(initialRecordSource))
 {
+    m_database.setBeforeStatementsDropped([this] { m_recordset.keepCurrentRow(); });
+}
+
+// The recordset goes first; the register, closing after it, has no row to
+// hand back.
+DataControl::~DataControl()
+{
+    m_database.setBeforeStatementsDropped(nullptr);
 }
 
 void DataControl::setRecordSource(const QString& sql, const QVariantList& parameters)

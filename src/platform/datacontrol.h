@@ -13,6 +13,7 @@ class DataControl
 {
 public:
     DataControl(QString name, QString fileName, QString table, QString initialRecordSource);
+    ~DataControl();
     DataControl(const DataControl&) = delete;
     DataControl& operator=(const DataControl&) = delete;
 

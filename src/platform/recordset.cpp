@@ -62,6 +62,15 @@ void Recordset::release()
     m_query.reset();
 }
 
+void Recordset::keepCurrentRow()
+{
+    if (m_current.loaded.isEmpty())
+        return;
+    for (int i = 0; i < m_current.values.size(); ++i)
+        valueAt(i);
+    m_current.loaded.clear();
+}
+
 // The same query run again (a scan restarted, a lookup repeated, a record
 // source switched back) on the same connection reuses its prepared statement.
 void Recordset::prepare(QSqlDatabase db, bool forwardOnly)
@@ -73,6 +82,7 @@ void Recordset::prepare(QSqlDatabase db, bool forwardOnly)
 
 void Recordset::execute()
 {
+    keepCurrentRow(); // before readHandle(), which may reopen the reader
     m_pending = false;
     prepare(m_database->readHandle(), !m_database->readsBuffered());
     for (int i = 0; i < m_params.size(); ++i)
@@ -89,13 +99,12 @@ void Recordset::fetch()
     m_editMode = EditMode::None;
     m_changes.clear();
     if (reading() && m_query->next()) {
-        // The columns are the same on every row: only the values are copied.
-        if (m_position < 0 || m_current.columns.isEmpty()) {
+        // The columns are the same on every row: only the values change, and
+        // they are read when asked for.
+        if (m_position < 0 || m_current.columns.isEmpty())
             setCurrentRow(rowOf(*m_query));
-        } else {
-            for (int i = 0; i < m_current.values.size(); ++i)
-                m_current.values[i] = m_query->value(i);
-        }
+        else
+            m_current.loaded.fill(false, m_current.values.size());
         ++m_position;
         m_eof = false;
     } else {
@@ -126,27 +135,6 @@ void Recordset::moveNext()
     fetch();
 }
 
-void Recordset::moveLast()
-{
-    if (!m_database)
-        throw noCurrentRecord();
-    readIfPending();
-    if (m_eof)
-        execute();
-    Row last = m_current;
-    qint64 lastPosition = m_position;
-    while (!m_eof) {
-        last = m_current;
-        lastPosition = m_position;
-        fetch();
-    }
-    if (!last.columns.isEmpty()) {
-        setCurrentRow(std::move(last));
-        m_position = lastPosition;
-        m_eof = false;
-    }
-}
-
 QVariant Recordset::value(const QString& name) const
 {
     if (m_editMode != EditMode::None && m_changes.contains(name.toUpper()))
@@ -158,7 +146,7 @@ QVariant Recordset::value(const QString& name) const
     const int index = columnIndex(name);
     if (index < 0)
         throw DbError::itemNotFound(name);
-    return m_current.values.at(index);
+    return valueAt(index);
 }
 
 QString Recordset::field(const QString& name) const
@@ -298,6 +286,15 @@ QVariant Recordset::rowId() const
     if (index < 0)
         throw DbError(
             3027, QStringLiteral("Impossibile aggiornare. Database o oggetto di sola lettura."));
+    return valueAt(index);
+}
+
+const QVariant& Recordset::valueAt(int index) const
+{
+    if (!m_current.loaded.isEmpty() && !m_current.loaded.at(index)) {
+        m_current.values[index] = m_query->value(index);
+        m_current.loaded[index] = true;
+    }
     return m_current.values.at(index);
 }
 

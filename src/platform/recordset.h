@@ -29,7 +29,6 @@ public:
     }
     void moveFirst();
     void moveNext();
-    void moveLast();
 
     // The field's value as text; a NULL reads as "".
     QString field(const QString& name) const;
@@ -53,6 +52,9 @@ private:
     void close();
     // Lets go of the statement too (the file is about to be closed).
     void release();
+    // Copies the rest of the current row out of its statement, which is about
+    // to be run again or let go.
+    void keepCurrentRow();
     bool reading() const { return m_query && m_query->isActive(); }
     void execute();
     void fetch();
@@ -65,16 +67,21 @@ private:
     }
     void prepare(QSqlDatabase db, bool forwardOnly);
     void requireCurrent() const;
-    // The current row: its column names and its values, in query order.
+    // The current row: its column names and its values, in query order. A
+    // row a scan moved to is read from its statement only as its fields are
+    // asked for (a list line shows half of a volunteer's columns); `loaded`
+    // says which values are here already, and is empty once all are.
     struct Row
     {
         QStringList columns;
         QVariantList values;
+        QList<bool> loaded;
     };
     // Takes a row whose columns may differ from the current one's.
     void setCurrentRow(Row row);
     static Row rowOf(const QSqlQuery& query);
     int columnIndex(const QString& name) const;
+    const QVariant& valueAt(int index) const;
     QVariant rowId() const;
 
     enum class EditMode { None, Edit, AddNew };
@@ -86,7 +93,7 @@ private:
     // The record source's statement, kept prepared by the register.
     std::shared_ptr<QSqlQuery> m_query;
     bool m_pending = false;
-    Row m_current;
+    mutable Row m_current;
     qint64 m_position = -1;
     bool m_eof = true;
     bool m_currentDeleted = false;
