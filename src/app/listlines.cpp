@@ -9,7 +9,24 @@ namespace ListLines {
 
 QString field(const QString& text, int width)
 {
-    return text.left(width).leftJustified(width, QLatin1Char(' '));
+    QString line;
+    appendField(line, text, width);
+    return line;
+}
+
+void appendField(QString& line, QStringView text, int width)
+{
+    const qsizetype start = line.size();
+    line += text.left(width);
+    fitField(line, start, width);
+}
+
+void fitField(QString& line, qsizetype start, int width)
+{
+    if (line.size() - start > width)
+        line.truncate(start + width);
+    else
+        line.resize(start + width, QLatin1Char(' '));
 }
 
 QString title(const App& app, const QString& fixedText)

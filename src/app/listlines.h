@@ -11,6 +11,11 @@ namespace ListLines {
 // The text left-aligned in a field of exactly `width` characters: padded
 // with blanks, or cut.
 QString field(const QString& text, int width);
+// The same, appended to a line being built.
+void appendField(QString& line, QStringView text, int width);
+// Pads with blanks, or cuts, what was appended to `line` from `start` on to
+// exactly `width` characters.
+void fitField(QString& line, qsizetype start, int width);
 // A title line: the fixed text followed by the emergency name.
 QString title(const App& app, const QString& fixedText);
 // "TOTALE" in 50 characters, one blank, the count.

@@ -135,12 +135,17 @@ void Recordset::moveNext()
     fetch();
 }
 
-QVariant Recordset::value(const QString& name) const
+// A row being added reads NULL in every field it has not been given.
+const QVariant& Recordset::valueOf(const QString& name) const
 {
-    if (m_editMode != EditMode::None && m_changes.contains(name.toUpper()))
-        return m_changes.value(name.toUpper());
-    if (m_editMode == EditMode::AddNew)
-        return QVariant();
+    static const QVariant unset;
+    if (m_editMode != EditMode::None) {
+        const auto changed = m_changes.constFind(name.toUpper());
+        if (changed != m_changes.cend())
+            return *changed;
+        if (m_editMode == EditMode::AddNew)
+            return unset;
+    }
     readIfPending();
     requireCurrent();
     const int index = columnIndex(name);
@@ -149,9 +154,14 @@ QVariant Recordset::value(const QString& name) const
     return valueAt(index);
 }
 
+QVariant Recordset::value(const QString& name) const
+{
+    return valueOf(name);
+}
+
 QString Recordset::field(const QString& name) const
 {
-    const QVariant v = value(name);
+    const QVariant& v = valueOf(name);
     return v.isNull() ? QString() : v.toString();
 }
 

@@ -82,6 +82,7 @@ private:
     static Row rowOf(const QSqlQuery& query);
     int columnIndex(const QString& name) const;
     const QVariant& valueAt(int index) const;
+    const QVariant& valueOf(const QString& name) const;
     QVariant rowId() const;
 
     enum class EditMode { None, Edit, AddNew };

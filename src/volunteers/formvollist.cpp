@@ -136,6 +136,9 @@ void FormVolList::buildGroupedList(QStringList& lines)
     const QString association = oneAssociation ? chosenAssociation() : QString();
     lines << ListLines::title(app, campTitle) << blankLine;
     g.contarighe = QStringLiteral("0");
+    // Counted in numbers and written to the shared count at each group's
+    // total: a text count made anew at every line of a long list adds up.
+    qint64 inGroup = 0;
     qint64 grandTotal = 0;
     const QString sql = oneAssociation ? Queries::volunteersOfAssociationByAssociationAndName
                                        : Queries::volunteersByAssociationAndName;
@@ -156,15 +159,17 @@ void FormVolList::buildGroupedList(QStringList& lines)
                 lines << denom;
                 first = false;
             } else if (denom != group) {
+                g.contarighe = QString::number(inGroup);
                 lines << VolunteerLines::total(g.contarighe);
-                g.contarighe = QStringLiteral("0");
+                inGroup = 0;
                 lines << QStringLiteral(" ") << denom;
             }
             group = denom;
             lines << VolunteerLines::grouped(volunteer);
-            g.contarighe = plusOne(g.contarighe);
+            ++inGroup;
             ++grandTotal;
         });
+    g.contarighe = QString::number(inGroup);
     lines << VolunteerLines::total(g.contarighe) << QStringLiteral(" ")
           << VolunteerLines::grandTotal(QString::number(grandTotal));
 }
