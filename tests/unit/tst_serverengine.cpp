@@ -3,6 +3,8 @@
 #include "platform/datacontrol.h"
 #include "platform/dberrors.h"
 #include "platform/serverengine.h"
+#include "reports/staycounter.h"
+#include "store/reportqueries.h"
 #include "store/schema.h"
 
 #include <QSqlDatabase>
@@ -105,6 +107,7 @@ private slots:
     void schemaMadeOnceAndFound();
     void foldingLocaleRefused();
     void scanAndWritesOnOneRegister();
+    void headcountFollowsOtherDesks();
 };
 
 void TestServerEngine::unreachable()
@@ -246,6 +249,50 @@ void TestServerEngine::scanAndWritesOnOneRegister()
         QStringList({ "300|45150|300" }));
     QCOMPARE(database.rows(QStringLiteral("select CODASS from ASSO where CODASS >= '900'")),
         QStringList({ "901" }));
+}
+
+// Another desk's commits, each statement of rows() on a connection of its own.
+void TestServerEngine::headcountFollowsOtherDesks()
+{
+    if (testServer().isEmpty())
+        QSKIP("no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)");
+    const ScratchDatabase database(
+        testServer(), QStringLiteral("ostrale_unit_headcount"), QStringLiteral("C"));
+    Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(database.conninfo())));
+    const auto cleanup = qScopeGuard([] { Engine::chooseForRegisters(nullptr); });
+    Engine::registers().layDown(QString(), { *Schema::find(QStringLiteral("emervol.mdb")) });
+    DataControl volunteers(QStringLiteral("Data4"), QStringLiteral("emervol.mdb"),
+        QStringLiteral("EMERVOL"), QStringLiteral("emervol"));
+    StayCounter counter(volunteers,
+        { QStringLiteral("EMERVOL"), ReportQueries::volunteerStays,
+            ReportQueries::volunteerStayOfRow });
+    const auto countAt
+        = [&] { return counter.countAt(QStringLiteral("12/05/2009"), QStringLiteral("10:00")); };
+    const auto arrivals = [](const QString& codes) {
+        return QStringLiteral("insert into EMERVOL (CODVOL, DATAAR, ORAAR, DATAPA, ORAPA) select "
+                              "c, '10/05/2009', '09:00', '', '' from %1 c")
+            .arg(codes);
+    };
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 0);
+    // Committed just before the look: counted at once, with no turn of the
+    // event loop in between.
+    database.rows(arrivals(QStringLiteral("unnest(array['1', '2'])")));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 2);
+    QVERIFY(!counter.sync());
+    // A departure and a deletion, row by row.
+    database.rows(QStringLiteral(
+        "update EMERVOL set DATAPA = '11/05/2009', ORAPA = '18:00' where CODVOL = '1'"));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 1);
+    database.rows(QStringLiteral("delete from EMERVOL where CODVOL = '2'"));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 0);
+    // Most of the register at once is read again whole.
+    database.rows(arrivals(QStringLiteral("(select 'M' || n from generate_series(1, 1500) n)")));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 1500);
 }
 
 QTEST_GUILESS_MAIN(TestServerEngine)
