@@ -16,7 +16,6 @@ private slots:
     void init();
     void cleanup();
     void longNamesFitInsideTheFrame();
-    void missingOrEmptyFilePrintsNothing();
     void programReadsTheProgramFolder();
 
 private:
@@ -212,25 +211,6 @@ void TestCertificates::longNamesFitInsideTheFrame()
             QVERIFY2(printed > 0, qPrintable(text));
         }
     }
-}
-
-void TestCertificates::missingOrEmptyFilePrintsNothing()
-{
-    for (bool create : { false, true }) {
-        if (create)
-            TextFile::truncate(QStringLiteral("protciv02.txt"));
-        Printer printer;
-        printer.setForcePdf(true);
-        MessageBox messages;
-        messages.setRecording(true);
-        CertificatePrinter certificates(CertificatePrinter::Volunteers, printer, messages);
-        QCOMPARE(certificates.run(), 0);
-        QCOMPARE(printer.finishedJobs(), 0);
-        QCOMPARE(messages.shown().size(), 1);
-        QVERIFY(messages.shown().first().text.contains(QStringLiteral("protciv02.txt")));
-    }
-    QVERIFY(!QDir(QStringLiteral("stampe")).exists()
-        || QDir(QStringLiteral("stampe")).entryList(QDir::Files).isEmpty());
 }
 
 void TestCertificates::programReadsTheProgramFolder()
