@@ -62,8 +62,6 @@ void TestStoreChoice::refused_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("uri") << "postgresql://desk@server1/camp"
                          << "chiave=valore";
-    QTest::newRow("short uri") << "postgres://server1/camp"
-                               << "chiave=valore";
     QTest::newRow("semicolon") << "host=h password=a;b"
                                << "';'";
     QTest::newRow("no =") << "host=h camp"
