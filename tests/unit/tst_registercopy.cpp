@@ -138,6 +138,7 @@ private slots:
     void copiesTakeTheModeOfTheFileTheyReplace();
     void restoreRefusesFilesThatAreNotTheRegister_data();
     void restoreRefusesFilesThatAreNotTheRegister();
+    void accessCopyRefusesAMissingField();
     void startupConvertsAccessRegistersAllOrNothing();
     void compactionKeepsTheDataAndLeavesNoWorkFile();
     void sameFileSeesThroughOtherSpellings();
@@ -309,6 +310,17 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
     QCOMPARE(bytesOf(chosen), chosenBefore);
     QCOMPARE(rowsOf(live), QStringLiteral("5/100"));
     QCOMPARE(filesIn(m_dir.path()), filesBefore);
+}
+
+// (The fields found by name and stored as the desk stores them are the restore scenario's.)
+void TestRegisterCopy::accessCopyRefusesAMissingField()
+{
+    const AccessFile access(QStringLiteral(OSTRALE_TEST_DATA "/access/V2000-test.mdb"));
+    const RegisterFile lacking { QStringLiteral("prova.mdb"), QStringLiteral("TABLE1"),
+        { "A", "ZZ" }, {}, {}, {} };
+    const QString target = m_dir.filePath(QStringLiteral("prova.mdb"));
+    QCOMPARE(failureNumber([&] { AccessCopy::copy(access, target, lacking); }), 3265);
+    QVERIFY(!QFile::exists(target));
 }
 
 // (A first conversion, and a kill in its middle, are the scenario's and the kill test's.)
