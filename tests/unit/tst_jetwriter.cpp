@@ -77,11 +77,6 @@ QString run(const QString& program, const QStringList& arguments)
     return ok ? QString::fromUtf8(process.readAllStandardOutput()) : "";
 }
 
-QString columnName(const QString& column)
-{
-    return column.section(' ', 0, 0);
-}
-
 // A table as mdb-export prints it: fields and rows split on characters no
 // value holds, no quotes, NULL (and the empty text, which it does not tell
 // from NULL) as "\x01".
@@ -126,7 +121,7 @@ void TestJetWriter::mdbtoolsReadsWhatTheRegisterHolds()
         const QList<QStringList> rows = exported(path("access.mdb"), table.name);
         QStringList names;
         for (const QString& column : table.columns)
-            names << columnName(column);
+            names << column.section(' ', 0, 0);
         QVERIFY(!rows.isEmpty());
         QCOMPARE(rows.first(), names);
         QCOMPARE(rows.size() - 1, table.rows.size());
