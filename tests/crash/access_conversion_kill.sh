@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Kills the desk (kill -9) while it converts the registers an older program
-# saved with Access, then checks what it left: each register is under its
-# name, either the Access original (same bytes) or the new register, whole;
-# a register already converted has its original kept beside it, with the
-# same bytes.
+# Kills the desk (kill -9) while it converts registers saved by Access: each is
+# under its name, the original or the new register whole, and a converted
+# one has its original kept beside it.
 # Usage: access_conversion_kill.sh OSTRALE-SCENARIO OSTRALE-JETWRITER [TRIALS]
 set -u
 runner=$1

@@ -1,15 +1,7 @@
-# Sourced by the kill tests: one trial of running a scenario and killing the
-# desk (kill -9) in the middle of its work.
-#
-# kill_trial RUNNER SCRIPT FOLDER READY DELAY
-#   Runs the scenario SCRIPT in the background, its program folder kept as
-#   FOLDER (FOLDER's parent is emptied first), waits until the command READY
-#   succeeds (polled every 0.02 s, 12 s at most) or the runner ends, then for
-#   the command DELAY's output in seconds, and kills the runner.
-#   Sets `killed` to yes when the runner was still running, and `began` to yes
-#   when READY had succeeded: on a loaded machine the runner may not even have
-#   laid its folder down in that time, and such a trial says nothing about the
-#   work.
+# Sourced by the kill tests. kill_trial RUNNER SCRIPT FOLDER READY DELAY runs
+# SCRIPT in the background keeping its folder as FOLDER, waits (12 s at most)
+# for the command READY, then DELAY's output in seconds, and kills it (-9).
+# Sets `killed` (it was still running) and `began` (READY had succeeded).
 kill_trial() {
     local runner=$1 script=$2 folder=$3 ready=$4 delay=$5 pid
     rm -rf "$(dirname "$folder")"

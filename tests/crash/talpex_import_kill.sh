@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Kills the desk (kill -9) in the middle of an import from TALPEX, while the
-# new archive is being written, then checks what it left on disk: the
-# history archive is either the old one, whole, or the new one, whole, and
-# the file is intact.
+# Kills the desk (kill -9) while an import from TALPEX writes the new archive:
+# the history archive is the old one or the new one, whole, and intact.
 # Usage: talpex_import_kill.sh OSTRALE-SCENARIO [TRIALS]
 set -u
 runner=$1

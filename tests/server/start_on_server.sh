@@ -4,13 +4,9 @@
 # and the counters and keeps the connection string in the folder's
 # server.txt; the next start of the folder goes to the same server without
 # being told. A server that cannot be reached ends the desk after its one
-# message, its folder left empty. Needs the test server of scripts/test.
+# message, its folder left empty. Run by on_server.sh.
 set -u
 OSTRALE=$1
-if [ -z "${OSTRALE_TEST_SERVER:-}" ]; then
-    echo "no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)"
-    exit 77
-fi
 WORK=$(mktemp -d /tmp/ostrale-start.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
 failures=0

@@ -24,22 +24,6 @@ struct Badge
     }
 };
 
-char* toString(const Badge& b)
-{
-    QStringList rows;
-    for (int y : b.rows)
-        rows << QString::number(y);
-    return qstrdup(
-        qPrintable(QStringLiteral("rows %1 at x %2, bars from x %7 y %3-%4, code at %5,%6")
-                       .arg(rows.join(QLatin1Char(' ')))
-                       .arg(b.textX)
-                       .arg(b.barTop)
-                       .arg(b.barBottom)
-                       .arg(b.code.x())
-                       .arg(b.code.y())
-                       .arg(b.barLeft)));
-}
-
 int columnX(App& app)
 {
     Printer& printer = app.printer();

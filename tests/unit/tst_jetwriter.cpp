@@ -1,12 +1,9 @@
-// ostrale-jetwriter's files read back by mdbtools: tables, columns, values and NULLs.
-#include "platform/accessfile.h"
-
+// ostrale-jetwriter's files read back by mdbtools: tables, columns and values.
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <mdbtools.h>
 
 namespace {
 
@@ -71,19 +68,13 @@ void makeRegister(const QString& path, const QList<Table>& tables)
 }
 
 // The output of a program, "" when it fails.
-QString run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
+QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
     process.waitForFinished(120000);
-    if (exitCode)
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput()) : "";
-}
-
-QString columnName(const QString& column)
-{
-    return column.section(' ', 0, 0);
+    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return ok ? QString::fromUtf8(process.readAllStandardOutput()) : "";
 }
 
 // A table as mdb-export prints it: fields and rows split on characters no
@@ -99,33 +90,6 @@ QList<QStringList> exported(const QString& file, const QString& table)
     return rows;
 }
 
-// Which values of each row are NULL, as libmdb decodes the row itself.
-QList<QList<bool>> nullsDecoded(const QString& file, const QString& name)
-{
-    QList<QList<bool>> rows;
-    MdbHandle* mdb = mdb_open(QFile::encodeName(file).constData(), MDB_NOFLAGS);
-    if (!mdb)
-        return rows;
-    MdbTableDef* table = mdb_read_table_by_name(mdb, name.toUtf8().data(), MDB_TABLE);
-    if (table && mdb_read_columns(table)) {
-        QVector<MdbField> fields(static_cast<int>(table->num_cols));
-        mdb_rewind_table(table);
-        while (mdb_fetch_row(table)) {
-            int start = 0;
-            size_t length = 0;
-            mdb_find_row(mdb, static_cast<int>(table->cur_row) - 1, &start, &length);
-            mdb_crack_row(table, start & 0x1fff, length, fields.data());
-            QList<bool> nulls;
-            for (const MdbField& field : fields)
-                nulls << (field.is_null != 0);
-            rows << nulls;
-        }
-    }
-    mdb_free_tabledef(table);
-    mdb_close(mdb);
-    return rows;
-}
-
 } // namespace
 
 class TestJetWriter : public QObject
@@ -135,7 +99,6 @@ class TestJetWriter : public QObject
 private slots:
     void initTestCase();
     void mdbtoolsReadsWhatTheRegisterHolds();
-    void namedTablesOnlyAndNothingHalfWritten();
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -147,9 +110,7 @@ void TestJetWriter::initTestCase()
 {
     m_tables = registerTables();
     makeRegister(path("registro.mdb"), m_tables);
-    int exitCode = -1;
-    run(OSTRALE_JETWRITER, { path("registro.mdb"), path("access.mdb") }, &exitCode);
-    QCOMPARE(exitCode, 0);
+    QCOMPARE(QProcess::execute(OSTRALE_JETWRITER, { path("registro.mdb"), path("access.mdb") }), 0);
 }
 
 void TestJetWriter::mdbtoolsReadsWhatTheRegisterHolds()
@@ -160,51 +121,19 @@ void TestJetWriter::mdbtoolsReadsWhatTheRegisterHolds()
         const QList<QStringList> rows = exported(path("access.mdb"), table.name);
         QStringList names;
         for (const QString& column : table.columns)
-            names << columnName(column);
+            names << column.section(' ', 0, 0);
         QVERIFY(!rows.isEmpty());
         QCOMPARE(rows.first(), names);
         QCOMPARE(rows.size() - 1, table.rows.size());
-        const QList<QList<bool>> nulls = nullsDecoded(path("access.mdb"), table.name);
-        QCOMPARE(nulls.size(), table.rows.size());
         for (int r = 0; r < table.rows.size(); ++r) {
             QStringList expected;
-            QList<bool> expectedNulls;
             for (const QVariant& value : table.rows[r]) {
                 const QString text = value.toString();
                 expected << (text.isEmpty() ? "\x01" : text);
-                expectedNulls << value.isNull();
             }
             QCOMPARE(rows[r + 1], expected);
-            QCOMPARE(nulls[r], expectedNulls);
         }
     }
-}
-
-// Only the tables named (in any case) are written; a register that cannot
-// be written whole (an integer column holding a text) leaves the file that
-// was there as it was, and no other file.
-void TestJetWriter::namedTablesOnlyAndNothingHalfWritten()
-{
-    int exitCode = -1;
-    run(OSTRALE_JETWRITER, { path("registro.mdb"), path("due.mdb"), "vuota", "ASSO" }, &exitCode);
-    QCOMPARE(exitCode, 0);
-    QCOMPARE(AccessFile(path("due.mdb")).tables(), QStringList({ "VUOTA", "ASSO" }));
-
-    QTemporaryDir folder;
-    makeRegister(
-        folder.filePath("cattivo.mdb"), { Table { "T", { "N INTEGER" }, { { 1 }, { "uno" } } } });
-    QFile::copy(path("due.mdb"), folder.filePath("out.mdb"));
-    const QByteArray before = [&] {
-        QFile out(folder.filePath("out.mdb"));
-        return out.open(QIODevice::ReadOnly) ? out.readAll() : QByteArray();
-    }();
-    run(OSTRALE_JETWRITER, { folder.filePath("cattivo.mdb"), folder.filePath("out.mdb") },
-        &exitCode);
-    QCOMPARE(exitCode, 1);
-    QFile out(folder.filePath("out.mdb"));
-    QVERIFY(out.open(QIODevice::ReadOnly));
-    QCOMPARE(out.readAll(), before);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({ "cattivo.mdb", "out.mdb" }));
 }
 
 QTEST_GUILESS_MAIN(TestJetWriter)

@@ -18,7 +18,6 @@ private slots:
     void init();
     void cleanup();
     void nineOnEmptyOneThenNine();
-    void everyVolunteerWithStarNoVehicle();
     void finishedScanLeavesConnectionAlone();
 
 private:
@@ -96,20 +95,6 @@ void TestScans::nineOnEmptyOneThenNine()
     QCOMPARE(g.esitostor, QStringLiteral("1"));
     QCOMPARE(m_app->Data5.recordset().field("COGN"), QStringLiteral("BIANCHI"));
     QVERIFY(!BusyPointer::isBusy());
-}
-
-void TestScans::everyVolunteerWithStarNoVehicle()
-{
-    exec("emervol.mdb",
-        "insert into EMERVOL (CODVOL, DENOM) values ('1', 'ALFA'), ('2', 'BETA'), ('3', 'ALFA')");
-    exec("auto.mdb", "insert into AUTO (DENOM, DESCR) values ('ALFA', 'FIAT')");
-    Globals& g = m_app->g;
-    g.denomass = QStringLiteral("*");
-    QCOMPARE(scanAll(leggivolass, g.esitovol, m_app->Data4, "CODVOL").size(), 3);
-    QCOMPARE(scanAll(leggiautoass, g.esitoauto, m_app->Data6, "DESCR"), QStringList());
-    g.denomass = QStringLiteral("alfa");
-    QCOMPARE(scanAll(leggivolass, g.esitovol, m_app->Data4, "CODVOL").size(), 2);
-    QCOMPARE(scanAll(leggiautoass, g.esitoauto, m_app->Data6, "DESCR"), QStringList { "FIAT" });
 }
 
 void TestScans::finishedScanLeavesConnectionAlone()

@@ -1,14 +1,12 @@
 // The registers on a PostgreSQL server (all but the first need OSTRALE_TEST_SERVER).
-#include "app/initialfolder.h"
-#include "platform/counterrows.h"
 #include "platform/database.h"
 #include "platform/datacontrol.h"
 #include "platform/dberrors.h"
 #include "platform/serverengine.h"
-#include "store/counters.h"
+#include "reports/staycounter.h"
+#include "store/reportqueries.h"
 #include "store/schema.h"
 
-#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -108,8 +106,8 @@ private slots:
     void unreachable();
     void schemaMadeOnceAndFound();
     void foldingLocaleRefused();
-    void twoDesksShareCountersAndLocks();
     void scanAndWritesOnOneRegister();
+    void headcountFollowsOtherDesks();
 };
 
 void TestServerEngine::unreachable()
@@ -118,31 +116,19 @@ void TestServerEngine::unreachable()
     const QString server = QStringLiteral("host=%1/nosocket dbname=camp user=desk password=secret")
                                .arg(folder.path());
     Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(server)));
-    auto checkMessage = [](const DbError& error) {
-        QCOMPARE(error.number(), DbErrors::ServerUnreachable);
-        QVERIFY2(error.description().contains(QLatin1String("nosocket dbname=camp")),
-            qPrintable(error.description()));
-        QVERIFY2(error.description().contains(QLatin1String("No such file or directory")),
-            qPrintable(error.description()));
-        QVERIFY(!error.description().contains(QLatin1String("secret")));
-    };
-    // A register opened at work, and a new folder laid down: the new folder
-    // stays empty.
+    // (The desk ending with its folder left empty is start_on_server's.)
     Database asso(QStringLiteral("asso.mdb"));
     try {
         asso.open();
         QFAIL("opened a register on a server that is not there");
     } catch (const DbError& error) {
-        checkMessage(error);
-    }
-    try {
-        InitialFolder::layDown(folder.path());
-        QFAIL("laid down a folder on a server that is not there");
-    } catch (const DbError& error) {
-        checkMessage(error);
+        QCOMPARE(error.number(), DbErrors::ServerUnreachable);
+        QVERIFY2(error.description().contains(QLatin1String("nosocket dbname=camp"))
+                && error.description().contains(QLatin1String("No such file or directory"))
+                && !error.description().contains(QLatin1String("secret")),
+            qPrintable(error.description()));
     }
     Engine::chooseForRegisters(nullptr);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestServerEngine::schemaMadeOnceAndFound()
@@ -154,21 +140,13 @@ void TestServerEngine::schemaMadeOnceAndFound()
     const ServerEngine engine(conninfo(database.conninfo()));
     engine.layDown(QString(), serverRegisters());
 
-    QCOMPARE(database.rows(QStringLiteral(
-                 "select table_name from information_schema.tables where table_schema = "
-                 "'public' order by 1")),
-        QStringList({ "asso", "auto", "car", "emervol", "ostrale_counters", "pass", "stor" }));
+    // (The tables made are start_on_server's.)
     QCOMPARE(database.rows(QStringLiteral(
                  "select column_name, data_type, is_nullable, column_default from "
                  "information_schema.columns where table_name = 'asso' and column_name in "
                  "('rowid', 'denom', 'numvol') order by ordinal_position")),
         QStringList(
             { "rowid|bigint|NO|", "denom|USER-DEFINED|NO|''::citext", "numvol|integer|YES|" }));
-    QCOMPARE(database.rows(QStringLiteral(
-                 "select indexname from pg_indexes where tablename in ('asso', 'car') and "
-                 "indexname not like '%pkey' order by 1")),
-        QStringList({ "asso_key_codass", "asso_key_denom", "car_by_codvol",
-            "car_by_datain_dataout_oraout", "car_by_dataout_datain_orain" }));
     // NULL texts are stored empty; texts compare without regard to case,
     // accented letters exactly; the keys refuse a second DENOM in any case.
     database.rows(
@@ -210,85 +188,6 @@ void TestServerEngine::foldingLocaleRefused()
     QCOMPARE(database.rows(QStringLiteral(
                  "select count(*) from information_schema.tables where table_schema = 'public'")),
         QStringList({ "0" }));
-}
-
-void TestServerEngine::twoDesksShareCountersAndLocks()
-{
-    if (testServer().isEmpty())
-        QSKIP("no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)");
-    const ScratchDatabase database(
-        testServer(), QStringLiteral("ostrale_unit_counters"), QStringLiteral("C"));
-    ServerEngine(conninfo(database.conninfo())).layDown(QString(), serverRegisters());
-    Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(database.conninfo())));
-    const auto cleanup = qScopeGuard([] { Engine::chooseForRegisters(nullptr); });
-    // Two desks: each its own connection to the volunteers.
-    DataControl one(QStringLiteral("Data4"), QStringLiteral("emervol.mdb"),
-        QStringLiteral("EMERVOL"), QStringLiteral("EMERVOL"));
-    DataControl two(QStringLiteral("Data4"), QStringLiteral("emervol.mdb"),
-        QStringLiteral("EMERVOL"), QStringLiteral("EMERVOL"));
-    const QString counter = QStringLiteral("prossimo_codice_volontario.txt");
-    auto shown = [&](DataControl& desk) {
-        return Counters::read(desk.database(), counter, Counters::VolunteerDigits);
-    };
-    auto take = [&](DataControl& desk, const QString& number, bool stored,
-                    CounterAdvance::Source source = CounterAdvance::Counted) {
-        Transaction change(desk);
-        CounterAdvance advance(desk, counter, number, Counters::VolunteerDigits, source);
-        if (stored)
-            change.commit();
-        return advance.number() + QLatin1Char('>') + advance.next();
-    };
-    QCOMPARE(shown(one), QStringLiteral("0000"));
-    QCOMPARE(take(one, QStringLiteral("0000"), true), QStringLiteral("0000>0001"));
-    // The second desk still shows 0000: it gets the next free number; a
-    // save rolled back uses none; a typed number is taken as it is.
-    QCOMPARE(take(two, QStringLiteral("0000"), false), QStringLiteral("0001>0002"));
-    QCOMPARE(shown(one), QStringLiteral("0001"));
-    QCOMPARE(take(two, QStringLiteral("0000"), true), QStringLiteral("0001>0002"));
-    QCOMPARE(take(one, QStringLiteral("0050"), true, CounterAdvance::Typed),
-        QStringLiteral("0050>0051"));
-    QCOMPARE(database.rows(QStringLiteral("select name, value from ostrale_counters")),
-        QStringList({ "prossimo_codice_volontario|0051" }));
-
-    // While one desk holds the counter (or a code) in its transaction the
-    // other waits: here it gives up after a short wait. The code's lock
-    // ignores case as the registers' texts do.
-    QSqlQuery(two.database().handle()).exec(QStringLiteral("set lock_timeout = '200ms'"));
-    auto refused = [&](const std::function<void()>& work) {
-        try {
-            work();
-            return false;
-        } catch (const DbError&) {
-            return true;
-        }
-    };
-    const ServerEngine& engine = static_cast<const ServerEngine&>(Engine::registers());
-    auto lockCode = [&](const QString& code) {
-        Transaction change(two);
-        engine.lockUntilCommit(two.database().handle(), QStringLiteral("CAR"), code);
-        change.commit();
-    };
-    {
-        Transaction held(one);
-        CounterRows::lock(one.database(), QStringLiteral("prossimo_codice_volontario"));
-        engine.lockUntilCommit(
-            one.database().handle(), QStringLiteral("CAR"), QStringLiteral("v7"));
-        QVERIFY(refused([&] {
-            Transaction change(two);
-            CounterRows::lock(two.database(), QStringLiteral("prossimo_codice_volontario"));
-        }));
-        QVERIFY(refused([&] { lockCode(QStringLiteral("V7")); }));
-        QVERIFY(!refused([&] { lockCode(QStringLiteral("v8")); }));
-    }
-    QVERIFY(!refused([&] { lockCode(QStringLiteral("V7")); }));
-    QCOMPARE(shown(two), QStringLiteral("0051"));
-
-    QCOMPARE(take(two, QStringLiteral("0010"), true, CounterAdvance::Typed),
-        QStringLiteral("0010>0011"));
-
-    // "Azzeramento" sets the row every desk reads.
-    Counters::reset(one.database(), counter, QStringLiteral("0000"));
-    QCOMPARE(shown(two), QStringLiteral("0000"));
 }
 
 void TestServerEngine::scanAndWritesOnOneRegister()
@@ -342,6 +241,50 @@ void TestServerEngine::scanAndWritesOnOneRegister()
         QStringList({ "300|45150|300" }));
     QCOMPARE(database.rows(QStringLiteral("select CODASS from ASSO where CODASS >= '900'")),
         QStringList({ "901" }));
+}
+
+// Another desk's commits, each statement of rows() on a connection of its own.
+void TestServerEngine::headcountFollowsOtherDesks()
+{
+    if (testServer().isEmpty())
+        QSKIP("no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)");
+    const ScratchDatabase database(
+        testServer(), QStringLiteral("ostrale_unit_headcount"), QStringLiteral("C"));
+    Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(database.conninfo())));
+    const auto cleanup = qScopeGuard([] { Engine::chooseForRegisters(nullptr); });
+    Engine::registers().layDown(QString(), { *Schema::find(QStringLiteral("emervol.mdb")) });
+    DataControl volunteers(QStringLiteral("Data4"), QStringLiteral("emervol.mdb"),
+        QStringLiteral("EMERVOL"), QStringLiteral("emervol"));
+    StayCounter counter(volunteers,
+        { QStringLiteral("EMERVOL"), ReportQueries::volunteerStays,
+            ReportQueries::volunteerStayOfRow });
+    const auto countAt
+        = [&] { return counter.countAt(QStringLiteral("12/05/2009"), QStringLiteral("10:00")); };
+    const auto arrivals = [](const QString& codes) {
+        return QStringLiteral("insert into EMERVOL (CODVOL, DATAAR, ORAAR, DATAPA, ORAPA) select "
+                              "c, '10/05/2009', '09:00', '', '' from %1 c")
+            .arg(codes);
+    };
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 0);
+    // Committed just before the look: counted at once, with no turn of the
+    // event loop in between.
+    database.rows(arrivals(QStringLiteral("unnest(array['1', '2'])")));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 2);
+    QVERIFY(!counter.sync());
+    // A departure and a deletion, row by row.
+    database.rows(QStringLiteral(
+        "update EMERVOL set DATAPA = '11/05/2009', ORAPA = '18:00' where CODVOL = '1'"));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 1);
+    database.rows(QStringLiteral("delete from EMERVOL where CODVOL = '2'"));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 0);
+    // Most of the register at once is read again whole.
+    database.rows(arrivals(QStringLiteral("(select 'M' || n from generate_series(1, 1500) n)")));
+    QVERIFY(counter.sync());
+    QCOMPARE(countAt(), 1500);
 }
 
 QTEST_GUILESS_MAIN(TestServerEngine)

@@ -1,5 +1,5 @@
-// The vehicle register's date and time checks. (The dates and times the insertion scenario
-// types, 25/12/2005 to 02/01/2006 among them, are checked there.)
+// The vehicle register's date and time checks. (The arrival time is the volunteers' time check;
+// the dates and times the insertion scenario types are checked there.)
 #include "vehicles/vehiclechecks.h"
 
 #include <QtTest>
@@ -13,8 +13,6 @@ class TestVehicleChecks : public QObject
 private slots:
     void arrivalDate_data();
     void arrivalDate();
-    void arrivalTime_data();
-    void arrivalTime();
     void departureDate_data();
     void departureDate();
     void departureTime_data();
@@ -39,25 +37,6 @@ void TestVehicleChecks::arrivalDate()
     QFETCH(QString, text);
     QFETCH(bool, invalid);
     QCOMPARE(ctrldataarauto(text), invalid);
-}
-
-void TestVehicleChecks::arrivalTime_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("invalid");
-    QTest::newRow("dot") << "09.30" << false;
-    QTest::newRow("colon") << "23:59" << false;
-    QTest::newRow("midnight") << "00:00" << false;
-    QTest::newRow("minute 60") << "12:60" << true;
-    QTest::newRow("one-digit hour") << "9.30" << true;
-    QTest::newRow("comma") << "12,30" << true;
-}
-
-void TestVehicleChecks::arrivalTime()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, invalid);
-    QCOMPARE(ctrloraarauto(text), invalid);
 }
 
 void TestVehicleChecks::departureDate_data()

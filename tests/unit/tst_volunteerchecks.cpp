@@ -12,7 +12,6 @@ class TestVolunteerChecks : public QObject
 private slots:
     void dates_data();
     void dates();
-    void emptyDateIsValidAndKeepsTheLastValue();
     void times_data();
     void times();
     void departureAgainstArrival();
@@ -50,17 +49,6 @@ void TestVolunteerChecks::dates()
     QCOMPARE(app.g.esitocontrollo, date.isValid() ? QStringLiteral("0") : QStringLiteral("1"));
     if (date.isValid())
         QCOMPARE(app.g.valoredata, date);
-}
-
-void TestVolunteerChecks::emptyDateIsValidAndKeepsTheLastValue()
-{
-    App app;
-    app.g.valoredata = QDate(2020, 1, 1);
-    app.g.esitocontrollo = QStringLiteral("1");
-    app.g.testodata.clear();
-    ctrldata(app);
-    QCOMPARE(app.g.esitocontrollo, QStringLiteral("0"));
-    QCOMPARE(app.g.valoredata, QDate(2020, 1, 1));
 }
 
 void TestVolunteerChecks::times_data()

@@ -78,7 +78,7 @@ QList<Jet::Column> RegisterSource::columns(const QString& table) const
                                                                          : Jet::Type::Text };
     // A text column longer than a text holds becomes a memo; every integer
     // must fit in 32 bits.
-    scan(table, [&](const QVariantList& values) {
+    readRows(table, [&](const QVariantList& values) {
         for (qsizetype i = 0; i < values.size(); ++i) {
             const QVariant& value = values[i];
             if (value.isNull())
@@ -100,12 +100,6 @@ QList<Jet::Column> RegisterSource::columns(const QString& table) const
 }
 
 void RegisterSource::readRows(
-    const QString& table, const std::function<void(const QVariantList&)>& row) const
-{
-    scan(table, row);
-}
-
-void RegisterSource::scan(
     const QString& table, const std::function<void(const QVariantList&)>& row) const
 {
     QSqlQuery query(m_db);

@@ -30,7 +30,6 @@ public:
     void readRows(const QString& table, const std::function<void(const QVariantList&)>& row) const;
 
 private:
-    void scan(const QString& table, const std::function<void(const QVariantList&)>& row) const;
     QStringList declaredTypes(const QString& table, QStringList* names) const;
 
     QString m_path;
