@@ -30,21 +30,6 @@ insert into EMERVOL (CODVOL, DENOM, COGNOME, NOME) values
     ('0010001', 'ALFA SOCCORSO', 'ROSSI', 'MARIO'),
     ('0010001', 'ALFA SOCCORSO', 'BIANCHI', 'LUCA');
 
--- file auto-access.mdb
-create table AUTO (CODASS TEXT, DENOM TEXT, DESCR TEXT, STATO TEXT, CAMPO TEXT, DATAAR TEXT,
-    ORAAR TEXT, DATAPA TEXT, ORAPA TEXT, NOTE TEXT);
-insert into AUTO (CODASS, DENOM, DESCR, STATO, NOTE) values
-    ('', 'ALFA SOCCORSO', 'FIAT DUCATO', 'A = ATTIVO', 'CON GANCIO "TRAINO"');
-
--- file car-access.mdb
-create table CAR (CODVOL TEXT, COGNOME TEXT, ASSOCIAZIONE TEXT, PORTA TEXT, MOTIVAZIONE TEXT,
-    NOTE TEXT, DATAIN TEXT, ORAIN TEXT, DATAOUT TEXT, ORAOUT TEXT);
-insert into CAR values
-    ('0010001', '0010001 ROSSI MARIO', 'ALFA SOCCORSO', 'NORD', 'SERVIZIO', NULL, '02/01/2024',
-        '10:00', '', ''),
-    ('0010001', '0010001 ROSSI MARIO', 'ALFA SOCCORSO', 'NORD', 'SERVIZIO', NULL, '', '',
-        '02/01/2024', '12:15');
-
 -- file stor-access.mdb
 -- The history archive the national coordinator sends.
 create table STOR (CODASS TEXT, CODVOL TEXT, DENOM TEXT, COGN TEXT, NOME TEXT, INDIR TEXT,
