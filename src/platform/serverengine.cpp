@@ -26,6 +26,20 @@ QString reasonOf(const QSqlError& error)
     return text.simplified();
 }
 
+// What the server says went wrong, without the "ERROR:" label, the lines of
+// where it happened (CONTEXT, a trigger's name) and the state code the driver
+// adds: the operator reads it in a message box.
+QString primaryMessage(const QSqlError& error)
+{
+    static const QRegularExpression label(QStringLiteral("^(ERROR|ERRORE|FATAL|PANIC):\\s*"));
+    static const QRegularExpression stateCode(QStringLiteral("\\([0-9A-Z]{5}\\)$"));
+    QString first = error.databaseText().section(QLatin1Char('\n'), 0, 0).trimmed();
+    first.remove(label);
+    first.remove(stateCode);
+    first = first.trimmed();
+    return first.isEmpty() ? reasonOf(error) : first;
+}
+
 } // namespace
 
 ServerEngine::ServerEngine(ConnInfo server)
@@ -84,7 +98,7 @@ DbError ServerEngine::translate(const QSqlError& error, const QString& name) con
         || state == QLatin1String("57P02") || state == QLatin1String("57P03")
         || (state.isEmpty() && error.type() == QSqlError::ConnectionError))
         return unreachable(text);
-    return DbErrors::engineFailure(name, text);
+    return DbErrors::engineFailure(name, primaryMessage(error));
 }
 
 QStringList ServerEngine::createStatements(const RegisterFile& file)
