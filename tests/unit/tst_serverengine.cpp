@@ -147,8 +147,7 @@ void TestServerEngine::schemaMadeOnceAndFound()
                  "('rowid', 'denom', 'numvol') order by ordinal_position")),
         QStringList(
             { "rowid|bigint|NO|", "denom|USER-DEFINED|NO|''::citext", "numvol|integer|YES|" }));
-    // NULL texts are stored empty; texts compare without regard to case,
-    // accented letters exactly; the keys refuse a second DENOM in any case.
+    // NULL texts stored empty; case-blind but accent-exact compare; DENOM unique in any case.
     database.rows(
         QStringLiteral("insert into ASSO (CODASS, DENOM, NOTE3) values ('1', 'Àlfa', null)"));
     QCOMPARE(database.rows(QStringLiteral("update ASSO set CITTA = null where CODASS = '1'")),
@@ -215,8 +214,7 @@ void TestServerEngine::scanAndWritesOnOneRegister()
             rows.update();
         }
         QCOMPARE(seen, 300);
-        // A refused write inside a transaction leaves the transaction usable,
-        // as it does on the files.
+        // A refused write leaves the transaction usable, as on the files.
         asso.setRecordSource(QStringLiteral("ASSO"));
         asso.refresh();
         Transaction change(asso);
@@ -267,8 +265,7 @@ void TestServerEngine::headcountFollowsOtherDesks()
     };
     QVERIFY(counter.sync());
     QCOMPARE(countAt(), 0);
-    // Committed just before the look: counted at once, with no turn of the
-    // event loop in between.
+    // Committed just before the look: counted at once, with no turn of the event loop in between.
     database.rows(arrivals(QStringLiteral("unnest(array['1', '2'])")));
     QVERIFY(counter.sync());
     QCOMPARE(countAt(), 2);

@@ -102,8 +102,7 @@ void TestStoreChoice::commandLineAndSetting()
     QCOMPARE(once.conninfo(), QStringLiteral("host=/s dbname=c"));
     QVERIFY(!QFileInfo::exists(setting));
 
-    // The command line wins over the setting file (its keeping and reading
-    // are start_on_server's).
+    // The command line wins over the setting file (its keeping and reading are start_on_server's).
     TextFile::writeLines(setting, { "host=/s dbname=c" });
     StoreChoice other
         = StoreChoice::fromArguments({ "ostrale", "--server", "dbname=other" }, folder);

@@ -1,6 +1,4 @@
-// The small text files: the item reader's edge cases, UTF-8 with a byte order mark, CR LF lines,
-// atomic rewrites and the error of a missing folder. (Blanks, quotes, blank lines, Windows-1252
-// and a missing file's error 53 are the scenarios'.)
+// Small text files: item reader edges, UTF-8 BOM, CR LF, atomic rewrites, a missing folder.
 #include "platform/error.h"
 #include "platform/textfile.h"
 
