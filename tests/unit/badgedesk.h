@@ -45,7 +45,6 @@ public:
             query.addBindValue(value);
         return query.exec();
     }
-
     // The volunteer, and his association when it is not registered yet.
     bool addVolunteer(const QString& code, const QString& association, const QString& surname,
         const QString& name = QStringLiteral("MARIO"))
@@ -65,7 +64,6 @@ public:
         app->showWindow(shown);
         return shown;
     }
-
     // Picks a formpass combo item from its drop-down list: open, highlight, Enter.
     bool choose(const QString& combo, const QString& item)
     {

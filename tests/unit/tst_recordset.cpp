@@ -151,7 +151,6 @@ void TestRecordset::keptStatementsStayApart()
         m_data->refresh();
         QCOMPARE(m_data->recordset().field(QStringLiteral("DENOM")), QStringLiteral("A01"));
     }
-
     // Later rows are read lazily; closing the register under the row shown must leave it whole.
     Recordset& rs = m_data->recordset();
     rs.moveNext();

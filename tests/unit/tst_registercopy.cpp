@@ -159,7 +159,6 @@ QStringList TestRegisterCopy::filesIn(const QString& folder) const
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// (A copy over an earlier one replacing it is maintenance_restore's.)
 void TestRegisterCopy::copyHoldsChangesStillInTheLiveJournal()
 {
     const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
@@ -200,7 +199,6 @@ void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
     RegisterCopy::copy(live, saved);
     const QByteArray earlier = bytesOf(saved);
     QCOMPARE(rowsOf(saved), QStringLiteral("2/500"));
-
     // The register has grown past what the stick holds.
     makeAssociations(live, 3000, 10000);
     const QByteArray liveBefore = bytesOf(live);
@@ -208,7 +206,6 @@ void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
     QCOMPARE(bytesOf(saved), earlier);
     QCOMPARE(filesIn(stick), QStringList { QStringLiteral("assosalvo.mdb") });
     QCOMPARE(bytesOf(live), liveBefore);
-
     // A stick that is write-protected.
     QVERIFY(run(
         { QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,ro"), stick }));
@@ -307,7 +304,6 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
     QCOMPARE(filesIn(m_dir.path()), filesBefore);
 }
 
-// (The fields found by name and stored as the desk stores them are the restore scenario's.)
 void TestRegisterCopy::accessCopyRefusesAMissingField()
 {
     const AccessFile access(QStringLiteral(OSTRALE_TEST_DATA "/access/V2000-test.mdb"));
@@ -318,7 +314,6 @@ void TestRegisterCopy::accessCopyRefusesAMissingField()
     QVERIFY(!QFile::exists(target));
 }
 
-// (A first conversion, and a kill in its middle, are the scenario's and the kill test's.)
 void TestRegisterCopy::startupConvertsAccessRegistersAllOrNothing()
 {
     const QString files = QStringLiteral(OSTRALE_TEST_SCENARIOS "/files/access/");
@@ -337,12 +332,10 @@ void TestRegisterCopy::startupConvertsAccessRegistersAllOrNothing()
     };
     put("emervol.mdb", volunteers);
     put("stor.mdb", bytesOf(QStringLiteral(OSTRALE_TEST_DATA "/access/V2000-test.mdb")));
-
     // One file that cannot be converted: nothing is, and no file is left.
     const QStringList before = filesIn(m_dir.path());
     QCOMPARE(failureNumber(converted), 3078);
     QCOMPARE(filesIn(m_dir.path()), before);
-
     // A start killed mid-rename left a link and a copy; a same-named non-original is left alone.
     put("stor.mdb", history);
     put("stor-access-originale.mdb", "altro");
@@ -373,7 +366,6 @@ void TestRegisterCopy::compactionKeepsTheDataAndLeavesNoWorkFile()
         qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(QFileInfo(live).size())));
     QCOMPARE(rowsOf(live), QStringLiteral("10/0"));
     QCOMPARE(filesIn(m_dir.path()), QStringList { QStringLiteral("asso.mdb") });
-
     // A file another connection holds is not swapped under it.
     Connection holder(live);
     holder.exec(QStringLiteral("begin"));
@@ -383,7 +375,6 @@ void TestRegisterCopy::compactionKeepsTheDataAndLeavesNoWorkFile()
     QCOMPARE(rowsOf(live), QStringLiteral("11/0"));
 }
 
-// A path through a folder and back is maintenance_choices' (at the dialog).
 void TestRegisterCopy::sameFileSeesThroughOtherSpellings()
 {
     const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));

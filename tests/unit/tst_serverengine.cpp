@@ -49,7 +49,6 @@ public:
     }
 
     QString conninfo() const { return m_server + QStringLiteral(" dbname=") + m_name; }
-
     // The rows of a query on the database, fields joined by '|'.
     QStringList rows(const QString& sql) const
     {
@@ -116,7 +115,6 @@ void TestServerEngine::unreachable()
     const QString server = QStringLiteral("host=%1/nosocket dbname=camp user=desk password=secret")
                                .arg(folder.path());
     Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(server)));
-    // (The desk ending with its folder left empty is start_on_server's.)
     Database asso(QStringLiteral("asso.mdb"));
     try {
         asso.open();
@@ -140,7 +138,6 @@ void TestServerEngine::schemaMadeOnceAndFound()
     const ServerEngine engine(conninfo(database.conninfo()));
     engine.layDown(QString(), serverRegisters());
 
-    // (The tables made are start_on_server's.)
     QCOMPARE(database.rows(QStringLiteral(
                  "select column_name, data_type, is_nullable, column_default from "
                  "information_schema.columns where table_name = 'asso' and column_name in "
@@ -159,7 +156,6 @@ void TestServerEngine::schemaMadeOnceAndFound()
         QStringList());
     QCOMPARE(database.rows(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('3', 'ÀLFA')")),
         QStringList({ "23505" }));
-
     // The next desk finds the schema made and the records kept.
     engine.layDown(QString(), serverRegisters());
     QCOMPARE(database.rows(QStringLiteral("select count(*) from ASSO")), QStringList({ "2" }));

@@ -81,7 +81,6 @@ void TestServerLoss::lostAndBack()
     const QString time = QStringLiteral("09:00");
     QVERIFY(headcount.sync());
     QCOMPARE(headcount.countAt(date, time), 1);
-
     // Lost between a write and its commit: the commit fails, the server rolled the write back.
     {
         Transaction transaction(database);
@@ -111,7 +110,6 @@ void TestServerLoss::lostAndBack()
     } catch (const DbError& error) {
         QVERIFY2(error.number() == DbErrors::ServerUnreachable, qPrintable(error.description()));
     }
-
     // Back: reconnects, re-prepares its statements and finds only what was committed before.
     server(QStringLiteral("start"));
     QCOMPARE(codes(database), QStringList { QStringLiteral("0010001") });
