@@ -1,6 +1,5 @@
 #!/bin/bash
-# Builds and unpacks the Debian package; checks programs, menu entry, icon, manual and the
-# runtime packages declared for the linked libraries.
+# Unpacks the built Debian package and checks what an installed desk gets and depends on.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)

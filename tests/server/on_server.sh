@@ -1,6 +1,5 @@
 #!/bin/bash
-# on_server.sh COMMAND...: runs COMMAND on OSTRALE_TEST_SERVER ("@SERVER@" in the arguments),
-# or skips without one.
+# on_server.sh COMMAND...: runs COMMAND on OSTRALE_TEST_SERVER ("@SERVER@"), skipped without.
 if [ -z "${OSTRALE_TEST_SERVER:-}" ]; then
     echo "no server: OSTRALE_TEST_SERVER is not set (scripts/test starts one)"
     exit 77

@@ -1,6 +1,5 @@
 #!/bin/bash
-# start_on_server.sh OSTRALE: the desk started on a server in a virtual display: first start makes
-# the tables and keeps server.txt, the next finds it; an unreachable server ends it, folder empty.
+# start_on_server.sh OSTRALE: the desk itself on a server, first start, next start, unreachable.
 set -u
 OSTRALE=$1
 WORK=$(mktemp -d /tmp/ostrale-start.XXXXXX)

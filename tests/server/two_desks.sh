@@ -1,6 +1,5 @@
 #!/bin/bash
-# two_desks.sh RUNNER: two desks on one server database registering and logging exits at once,
-# then with one killed mid-burst. Needs OSTRALE_TEST_SERVER.
+# two_desks.sh RUNNER: two desks on one server database at once, then one killed mid-burst.
 set -u
 RUNNER=$1
 PER_DESK=${TWO_DESKS_VOLUNTEERS:-300}

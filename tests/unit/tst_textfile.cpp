@@ -77,7 +77,6 @@ void TestTextFile::rewriteReplacesWholeFile()
     TextFile::writeLines(path, { "0041", "left over" });
     TextFile::writeLines(path, { "0042" });
     QCOMPARE(TextFile::readLines(path), QStringList { "0042" });
-    // No temporary file is left beside the counter.
     QCOMPARE(
         QDir(m_dir.path()).entryList({ "counter*" }, QDir::Files), QStringList { "counter.txt" });
     TextFile::truncate(path);
