@@ -34,8 +34,7 @@ int columnSize(Type type);
 // Stores a memo's UTF-16 text off its row and returns the 12-byte reference the row keeps.
 using LongValueStore = std::function<QByteArray(const QByteArray& text)>;
 
-// One row as a data page holds it (null QVariant is NULL). Memos stay in the row while it fits,
-// the longest moved out through `store` first; a row that still does not fit is a JetError.
+// One row as a data page holds it; memos move out via `store`, longest first, else a JetError.
 QByteArray encodeRow(
     const QList<Column>& columns, const QVariantList& values, const LongValueStore& store);
 
