@@ -1,7 +1,6 @@
 cmake_minimum_required(VERSION 3.22)
-# Fails when a source file includes a header from a folder its library does
-# not depend on. RULES holds one line per library: name=folder,folder,...
-# (the library's own folder and every folder below it).
+# Fails when a source includes a header from a folder its library does not depend on.
+# RULES: one line per library, name=folder,folder,... (each covering the folders below it).
 file(STRINGS ${RULES} rules)
 file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 set(violations "")

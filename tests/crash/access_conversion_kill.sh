@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Kills the desk (kill -9) while it converts registers saved by Access: each is
-# under its name, the original or the new register whole, and a converted
-# one has its original kept beside it.
+# Kills the desk (-9) mid-conversion of Access registers: each stays whole, originals kept.
 # Usage: access_conversion_kill.sh OSTRALE-SCENARIO OSTRALE-JETWRITER [TRIALS]
 set -u
 runner=$1
@@ -41,9 +39,8 @@ failures=0
 kills=0
 folder="$work/kept/convert"
 for trial in $(seq 1 "$trials"); do
-    # Kill at some moment after the history archive's rows began to be
-    # written beside it (some trials let it end); the last trial kills at once
-    # if none has killed it during the conversion yet.
+    # Kill after the history archive's rows began to be written beside it (some
+    # trials let it end); the last kills at once if none has killed it yet.
     delay='echo "$(( RANDOM % 2 )).$(( RANDOM % 10 ))"'
     [ "$trial" -eq "$trials" ] && [ "$kills" -eq 0 ] && delay='echo 0.1'
     kill_trial "$runner" "$script" "$folder" 'compgen -G "$folder/stor.mdb.*.tmp" > /dev/null' \

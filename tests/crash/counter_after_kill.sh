@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Kills the desk (kill -9) during a burst of hand registrations: the volunteer
-# counter stays ahead of every number stored, and the register is intact.
+# Kills the desk (-9) mid-burst: the counter stays ahead of every stored number, register intact.
 # Usage: counter_after_kill.sh OSTRALE-SCENARIO [TRIALS]
 set -u
 runner=$1

@@ -1,7 +1,5 @@
-# Sourced by the kill tests. kill_trial RUNNER SCRIPT FOLDER READY DELAY runs
-# SCRIPT in the background keeping its folder as FOLDER, waits (12 s at most)
-# for the command READY, then DELAY's output in seconds, and kills it (-9).
-# Sets `killed` (it was still running) and `began` (READY had succeeded).
+# Sourced by the kill tests. kill_trial RUNNER SCRIPT FOLDER READY DELAY: runs SCRIPT, waits (12 s
+# at most) for READY, sleeps DELAY's output, kills -9; sets `killed` and `began`.
 kill_trial() {
     local runner=$1 script=$2 folder=$3 ready=$4 delay=$5 pid
     rm -rf "$(dirname "$folder")"

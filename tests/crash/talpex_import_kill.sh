@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Kills the desk (kill -9) while an import from TALPEX writes the new archive:
-# the history archive is the old one or the new one, whole, and intact.
+# Kills the desk (-9) mid TALPEX import: the history archive is the old or the new one, whole.
 # Usage: talpex_import_kill.sh OSTRALE-SCENARIO [TRIALS]
 set -u
 runner=$1
@@ -29,8 +28,7 @@ failures=0
 kills=0
 folder="$work/kept/import"
 for trial in $(seq 1 "$trials"); do
-    # Kill at some moment after the new archive began to be written (its
-    # log grows).
+    # Kill after the new archive began to be written (its log grows).
     kill_trial "$runner" "$script" "$folder" \
         '[ "$(stat -c %s "$folder/stor.mdb-wal" 2> /dev/null || echo 0)" -gt 2000000 ]' \
         'echo "0.$(( RANDOM % 3 ))"'

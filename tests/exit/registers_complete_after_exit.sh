@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# After "Fine" every register file is complete by itself: no write-ahead
-# log is left beside it, and a copy of the file alone holds the record.
+# After "Fine" every register file is complete alone: no write-ahead log is left beside it.
 # Usage: registers_complete_after_exit.sh OSTRALE-SCENARIO
 set -eu
 runner=$1

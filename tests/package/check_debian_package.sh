@@ -1,9 +1,5 @@
 #!/bin/bash
-# Builds the Debian package from the build folder, unpacks it into a
-# temporary root and checks what a desk installed from it gets: the programs,
-# the menu entry, the icon and the manual, and the runtime packages it
-# declares (the linked Qt, SQLite and mdbtools libraries and what Qt loads by
-# itself).
+# Unpacks the built Debian package and checks what an installed desk gets and depends on.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -58,8 +54,7 @@ done
 cmp -s "$root/usr/share/doc/ostrale/manuale.md" "$(dirname "$0")/../../docs/manuale.md" \
     || fail "lacks the manual, or it differs from docs/manuale.md"
 
-# Every library the programs need is either a declared package's or the
-# system's own: nothing points back into the build folder.
+# Every library needed is a declared package's or the system's, never the build folder's.
 for program in ostrale tavresa tavresv; do
     if ldd "$root/usr/bin/$program" | grep -q "not found"; then
         ldd "$root/usr/bin/$program"

@@ -1,10 +1,5 @@
 #!/bin/bash
-# start_on_server.sh OSTRALE: the desk itself started on a server, in a real
-# (virtual) display. On a fresh database the first start makes the tables
-# and the counters and keeps the connection string in the folder's
-# server.txt; the next start of the folder goes to the same server without
-# being told. A server that cannot be reached ends the desk after its one
-# message, its folder left empty. Run by on_server.sh.
+# start_on_server.sh OSTRALE: the desk itself on a server, first start, next start, unreachable.
 set -u
 OSTRALE=$1
 WORK=$(mktemp -d /tmp/ostrale-start.XXXXXX)
@@ -16,8 +11,7 @@ psql "$OSTRALE_TEST_SERVER" -Atqc "create database $name template template0 enco
 CONN="$OSTRALE_TEST_SERVER dbname=$name"
 sql() { psql "$CONN" -Atqc "$1"; }
 
-# Runs inside the virtual display: starts the desk, waits for its first
-# window, then presses Enter on it (the message box) or leaves it open.
+# Inside the virtual display: start the desk, wait for its first window, Enter on it or leave it.
 cat > "$WORK/desk.sh" <<'END'
 #!/bin/bash
 "$@" > /dev/null 2>&1 &
@@ -57,8 +51,7 @@ state=$(desk "$OSTRALE" "$WORK/desk")
 [ "$(sql "select cognome from emervol")" = ROSSI ] || fail "the second start changed the volunteers"
 [ -e "$WORK/desk/emervol.mdb" ] && fail "the second start made emervol.mdb in the folder"
 
-# A server that cannot be reached: one message, then the desk ends, its
-# folder as it was.
+# An unreachable server: one message, then the desk ends, its folder as it was.
 state=$(PRESS_ENTER=1 desk "$OSTRALE" --server "host=$WORK/nowhere dbname=x" "$WORK/unreached")
 [ "$state" = "ended 1" ] || fail "the desk did not end after the unreachable server's message ($state)"
 [ -z "$(ls -A "$WORK/unreached" 2> /dev/null)" ] || fail "the unreachable start wrote into its folder"

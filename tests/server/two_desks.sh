@@ -1,8 +1,5 @@
 #!/bin/bash
-# two_desks.sh RUNNER: two desks on one server database at once, each
-# registering volunteers of the same associations by hand and logging gate
-# exits for the same open entries, then again with one desk killed during the
-# burst. Needs the test server of scripts/test (OSTRALE_TEST_SERVER).
+# two_desks.sh RUNNER: two desks on one server database at once, then one killed mid-burst.
 set -u
 RUNNER=$1
 PER_DESK=${TWO_DESKS_VOLUNTEERS:-300}
@@ -18,8 +15,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 sql() { psql "$CONN" -Atqc "$1"; }
 
-# The camp as both desks find it: two associations, the volunteers the
-# gates log, and one open entry for each of them.
+# The camp both desks find: two associations, the gate volunteers, an open entry for each.
 write_setup() {
     {
         echo "sql stor.mdb \"insert into STOR (CODASS, CODVOL, DENOM) values ('X', '1', 'STORICA')\""
@@ -32,9 +28,7 @@ write_setup() {
     } > "$WORK/setup.scn"
 }
 
-# One desk: DESK registers PER_DESK volunteers, alternating the associations,
-# and every GATE_EVERY registrations logs the exit of the next gate volunteer.
-# After each registration it writes an acknowledgement file into its folder.
+# One desk: registers PER_DESK volunteers, logs a gate exit every GATE_EVERY, acks each in a file.
 write_desk() {
     local desk=$1 file=$WORK/desk$1.scn
     {
@@ -75,15 +69,13 @@ fresh_database() {
         || { cat "$WORK/setup.log"; fail "the set-up did not run"; }
 }
 
-# Run in the background, the desk is the background job itself (exec), so
-# that kill -9 hits the desk.
+# exec makes the background job the desk itself, so that kill -9 hits the desk.
 run_desk() {
     exec "$RUNNER" --keep "$WORK/keep$1_$2" --server "$CONN" --same-database "$WORK/desk$1.scn" \
         >"$WORK/desk$1_$2.log" 2>&1
 }
 
-# What every run must leave: distinct codes, the counter at the number of
-# volunteers, and no two volunteers with one number.
+# Every run: distinct codes, the counter at the volunteer count, no shared numbers.
 check_counts() {
     local expected=$1 found distinct counter
     found=$(sql "select count(*) from EMERVOL where DENOM in ('ALFA', 'BETA')")
@@ -105,15 +97,13 @@ run_desk 2 full & two=$!
 wait $one || { tail -3 "$WORK/desk1_full.log"; fail "desk 1 failed"; }
 wait $two || { tail -3 "$WORK/desk2_full.log"; fail "desk 2 failed"; }
 check_counts $((2 * PER_DESK))
-# Each open entry was closed once; the other gate's exit started a record of
-# its own (an exit without entry), never a second exit on the same record.
+# Each open entry closed once; the other gate's exit starts its own record, never a second exit.
 pairs=$(sql "select count(*) from (select CODVOL from CAR group by CODVOL having count(*) = 2
     and count(*) filter (where DATAIN <> '' and DATAOUT <> '') = 1
     and count(*) filter (where DATAIN = '' and DATAOUT <> '') = 1) t")
 [ "$pairs" = "$GATES" ] || fail "$pairs of $GATES entries closed once with one exit left open: $(sql "select CODVOL, DATAIN, DATAOUT, PORTA from CAR order by CODVOL, rowid" | head -6 | tr '\n' ' ')"
 
-# Desk 2 killed during the burst: desk 1 goes on, and every volunteer desk 2
-# acknowledged is there.
+# Desk 2 killed mid-burst: desk 1 goes on, and every volunteer desk 2 acknowledged is there.
 fresh_database kill
 run_desk 1 kill & one=$!
 run_desk 2 kill & two=$!

@@ -1,8 +1,6 @@
 #pragma once
 
-// A desk started on a temporary program folder, for the tests that drive the
-// badge windows: registers filled by SQL, combos picked and buttons clicked
-// as the operator would, and every finished print job kept.
+// A desk on a temporary program folder driving the badge windows; every print job is kept.
 #include "app/app.h"
 #include "platform/database.h"
 #include "shell/shell.h"
@@ -47,7 +45,6 @@ public:
             query.addBindValue(value);
         return query.exec();
     }
-
     // The volunteer, and his association when it is not registered yet.
     bool addVolunteer(const QString& code, const QString& association, const QString& surname,
         const QString& name = QStringLiteral("MARIO"))
@@ -67,9 +64,7 @@ public:
         app->showWindow(shown);
         return shown;
     }
-
-    // Picks an item of a combo of formpass from its drop-down list, as the
-    // operator does: the list opens, the item is highlighted, Enter takes it.
+    // Picks a formpass combo item from its drop-down list: open, highlight, Enter.
     bool choose(const QString& combo, const QString& item)
     {
         auto* box = app->window(QStringLiteral("formpass"))->findChild<QComboBox*>(combo);

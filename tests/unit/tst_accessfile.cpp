@@ -21,8 +21,7 @@ QByteArray bytesOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The lines an mdbtools program prints in its own character set; none when
-// it fails.
+// The lines an mdbtools program prints in its own character set; none when it fails.
 QStringList run(const QString& program, const QStringList& arguments, const QString& lineEnd)
 {
     QProcess process;
@@ -35,14 +34,12 @@ QStringList run(const QString& program, const QStringList& arguments, const QStr
     return QString::fromUtf8(process.readAllStandardOutput()).split(lineEnd, Qt::SkipEmptyParts);
 }
 
-// mdb-export's fields and rows split on control characters no text holds,
-// NULL as "\x01", yes/no as words, dates with their seconds.
+// mdb-export's output: control-character separators, NULL as "\x01", yes/no as words.
 const QString nullMark = "\x01";
 const QStringList exportOptions { "-Q", "-B", "-0", nullMark, "-d", "\x1f", "-R", "\x1e", "-D",
     "%d/%m/%Y %H:%M:%S", "-T", "%d/%m/%Y %H:%M:%S" };
 
-// What the desk stores for a value mdb-export printed (decimals with four
-// places).
+// What the desk stores for a value mdb-export printed (decimals with four places).
 QString asStored(const QString& printed)
 {
     static const QRegularExpression dateTime("^(\\d\\d/\\d\\d/\\d{4}) (\\d\\d:\\d\\d):\\d\\d$");
@@ -57,9 +54,7 @@ QString asStored(const QString& printed)
     return decimal.match(printed).hasMatch() ? QString(printed).remove(zeros) : printed;
 }
 
-// A real test file's bytes changed in place as Access would store other
-// values: the row ending its data page loses its A, C and G (NULL) and its
-// yes/no I; B "hijklmnop" becomes accented; both dates get a time of day.
+// A real file patched as Access would store other values: NULLs, a "no", accents, times of day.
 QByteArray patched(QByteArray bytes)
 {
     const bool jet3 = databaseFormat(bytes) == DatabaseFormat::Jet3;
@@ -74,8 +69,7 @@ QByteArray patched(QByteArray bytes)
     if (at < 0)
         return {};
     bytes.replace(at, accented.size(), accented);
-    // The first row on a page ends with it, and a row ends with its NULL
-    // mask: a bit per column, clear for NULL (and for a yes/no "no").
+    // A page's first row ends at its end; a row ends with its NULL mask (bit clear: NULL or "no").
     bytes[pageEnd - 2] = static_cast<char>(bytes[pageEnd - 2] & ~(0x01 | 0x04 | 0x40));
     bytes[pageEnd - 1] = static_cast<char>(bytes[pageEnd - 1] & ~0x01);
     for (const QDate& day : { QDate(1974, 9, 21), QDate(1981, 12, 12) }) {
@@ -128,16 +122,14 @@ private slots:
     void cleanupTestCase() { QCOMPARE(snapshot(file("")), m_filesBefore); }
 
 private:
-    // Read-only copies of the test files, read where they lie, with an ACE
-    // file under an .mdb name among them.
+    // Read-only copies of the test files, one an ACE file under an .mdb name.
     QString file(const QString& name) const { return m_dir.filePath("files/" + name); }
     QString made(const QString& name, QByteArray bytes, int at = 0, const QByteArray& with = {});
     QTemporaryDir m_dir;
     QStringList m_filesBefore;
 };
 
-// A file of these bytes beside the copies, some of them replaced; none when
-// the bytes to replace were not found.
+// A copy of these bytes with some replaced; none when the bytes to replace are missing.
 QString TestAccessFile::made(const QString& name, QByteArray bytes, int at, const QByteArray& with)
 {
     QFile made(m_dir.filePath(name));
@@ -178,8 +170,7 @@ void TestAccessFile::formatIsToldByContent()
     }
 }
 
-// What the real files do not hold: seconds dropped, not rounded, except into
-// midnight; day 0 and the days before it; reals beyond a float's digits.
+// Edges the real files lack: seconds dropped (not rounded), day 0 and before, wide reals.
 void TestAccessFile::valuesAsTheDeskStoresThem()
 {
     using namespace AccessValue;
@@ -231,12 +222,9 @@ void TestAccessFile::agreesWithMdbExport()
     }
 }
 
-// (A missing table, two tables of one file read at once and a rewound table
-// are the conversion's, the restore's and the TALPEX import's.)
 void TestAccessFile::columnsByName()
 {
-    // col4 was deleted: the file's order (col1 last) is no longer its
-    // numbering. The table outlives its file, keeping it open.
+    // col4 was deleted, so file order is not numbering; the table keeps its file open.
     AccessTable table(AccessFile(file("V2016-withdeletedcol.accdb")), "table1");
     QCOMPARE(table.name(), "Table1");
     QVERIFY(table.next());
@@ -260,12 +248,10 @@ void TestAccessFile::refusesWhatItCannotRead()
         { made("cut.mdb", jet4.chopped(100)), damaged },
         { made("catalog-garbled.mdb", jet4, 2 * 4096, QByteArray(4096, 'Z')), damaged },
         { made("page-lost.mdb", jet4, rows, QByteArray(4096, '\0')), damaged },
-        // The long memo's header (10000 bytes, kept on other pages) made to
-        // claim a gigabyte.
+        // The long memo's header (10000 bytes, kept on other pages) made to claim a gigabyte.
         { made("memo.accdb", memo, memo.indexOf(QByteArray("\x10\x27\0\0", 4)), "\xff\xff\xff\x3f"),
             damaged },
-        // A property record of a table in the catalog given the length zero,
-        // on which libmdb would loop for ever.
+        // A zero-length table property record in the catalog: libmdb would loop for ever.
         { made("properties.mdb", jet3, 0x18255, QByteArray(1, '\0')), damaged },
         { made("text.mdb", "CODASS,DENOM\r\n" + QByteArray(9000, 'x')), foreign },
         { made("register.mdb", QByteArray("SQLite format 3\0", 16) + QByteArray(3 * 4096, '\0')),

@@ -1,7 +1,4 @@
-// A sheet of four badges, printed to PDF, rasterised at 300 dpi and read by
-// a barcode decoder: every symbol must give back exactly its volunteer code,
-// a character outside the desk's table drawn as a space. Between them the
-// codes use every digit, every letter, "." and the space.
+// Printed badges rasterised and decoded must give back exactly their codes (unknown chars: space).
 #include "badgedesk.h"
 
 #include <QProcess>

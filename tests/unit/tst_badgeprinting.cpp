@@ -6,9 +6,7 @@ namespace {
 const QList<int> Defaults { 1630, 2110, 2650, 3150, 5530, 6050, 6570, 7070, 9420, 9890, 10394,
     10920, 13350, 13780, 14250, 14800 };
 
-// One badge as printed: the tops of its three text rows, the left edge, top
-// and bottom of its bars, where the code in clear starts, and the text rows'
-// left edge.
+// The measured geometry of one printed badge: text rows, bars and the code in clear.
 struct Badge
 {
     QList<int> rows;
@@ -134,8 +132,7 @@ void TestBadgePrinting::setUpFileFallsBackToDefaults_data()
         << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"
                       "901,902,903,904,5,6,7,8,9,10,11,12,13,14,15,16\r\n")
         << QList<int> { 901, 902, 903, 904 } + Defaults.mid(4);
-    // Values as typed in the set-up window: blanks ignored, the leading number
-    // taken, no number at all is 0.
+    // Set-up values: blanks ignored, the leading number taken, no number is 0.
     QTest::newRow("typed text") << QByteArray(
         "1700 ,,2.5e3,3000x,abc,6050,6570,7070,9420,9890,10394,10920,13350,"
         "13780,14250,14800\r\n") << QList<int> { 1700, 0, 2500, 3000 } + Defaults.mid(4);

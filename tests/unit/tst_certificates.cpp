@@ -49,9 +49,7 @@ static QList<QList<Printer::Operation>> pageOperations(const Printer::Job& job)
     return pages;
 }
 
-// What is wrong with a page's texts against its frame: every line but the
-// two of the signature centred between the inner rules, none below the
-// signature, none over another, none under the readable size.
+// Layout faults of a page: lines off centre, below the signature, overlapping or too small.
 static QString layoutFault(const QList<Printer::Operation>& page, int pageWidth)
 {
     int left = 0;
@@ -96,8 +94,7 @@ static QString layoutFault(const QList<Printer::Operation>& page, int pageWidth)
     return QString();
 }
 
-// Whether the value was printed on consecutive lines, wrapped at blanks or
-// broken inside a word.
+// Whether the value was printed on consecutive lines, wrapped at blanks or broken inside a word.
 static bool printedWhole(const QStringList& texts, const QString& value)
 {
     for (qsizetype i = 0; i < texts.size(); ++i)
@@ -110,10 +107,7 @@ static bool printedWhole(const QStringList& texts, const QString& value)
 
 void TestCertificates::longNamesFitInsideTheFrame()
 {
-    // Names as long as the registers hold: 53 and 60 characters that fit once
-    // the font shrinks, longer ones that wrap at blanks, and a single word too
-    // long for any line. Short names keep their own size; the period line
-    // follows the dates given.
+    // Names as long as the registers hold: shrunk to fit, wrapped at blanks, or one word too long.
     const QString volunteer
         = QStringLiteral("DE SANCTIS SANSEVERINO PIERFRANCESCO MARIA ALESSANDRO");
     const QString association
@@ -197,8 +191,7 @@ void TestCertificates::longNamesFitInsideTheFrame()
 
 void TestCertificates::programReadsTheProgramFolder()
 {
-    // The real program, started as the desk starts it: no arguments, in the
-    // program folder; with no printer installed it leaves a PDF in "stampe".
+    // The real program as the desk starts it; with no printer it leaves a PDF in "stampe".
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../tavresv");
     QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program + " is not built"));
     TextFile::writeLines(

@@ -1,6 +1,4 @@
-// The code counters: the number after a counter line, and the line as shown, from lines with
-// blanks, short or with extra zeros. (Carries, growth past the width and numbers past 64 bits are
-// the counter scenarios'.)
+// The code counters: the number after a counter line and the line shown, from odd lines.
 #include "store/counters.h"
 
 #include <QtTest>

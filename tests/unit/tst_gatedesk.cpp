@@ -1,6 +1,4 @@
-// The gate desk driven as the badge reader drives it (key events, the
-// reader's Enter), and the open lists checked against a walk of the whole
-// log.
+// The gate desk driven by reader key events; the open lists checked against a walk of the log.
 #include "badgedesk.h"
 #include "gate/passages.h"
 #include "platform/recordset.h"

@@ -1,5 +1,4 @@
-// History codes: what a camp code leaves in the archive, the desk code without a history code,
-// and the multiple entry's arrival checks. (The named codes are the history scenarios'.)
+// History codes: archive entries, desk codes without history, multiple-entry arrival checks.
 #include "history/historyscans.h"
 #include "history/historyupdate.h"
 #include "history/multipleentry.h"

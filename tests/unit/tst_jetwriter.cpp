@@ -16,9 +16,7 @@ struct Table
     Rows rows;
 };
 
-// The tables of the register written: texts with quotes, accents, a line
-// break, NULLs and empty texts, integers (NULL too), a memo kept in its row
-// and one too long for it, and enough volunteers to fill many pages.
+// Registers with quotes, accents, line breaks, NULLs, memos in and out of row, many pages.
 QList<Table> registerTables()
 {
     Table asso { "ASSO",
@@ -77,9 +75,7 @@ QString run(const QString& program, const QStringList& arguments)
     return ok ? QString::fromUtf8(process.readAllStandardOutput()) : "";
 }
 
-// A table as mdb-export prints it: fields and rows split on characters no
-// value holds, no quotes, NULL (and the empty text, which it does not tell
-// from NULL) as "\x01".
+// A table as mdb-export prints it: NULL and the empty text both as "\x01".
 QList<QStringList> exported(const QString& file, const QString& table)
 {
     QList<QStringList> rows;

@@ -1,5 +1,4 @@
-// The presence rule's edges, one row each (the 14.30 tie is checked by the presence scenario,
-// on the list it builds).
+// The presence rule's edges, one row each.
 #include "volunteers/presencerule.h"
 
 #include <QtTest>

@@ -1,5 +1,4 @@
-// The printing surface: text columns, pages that break by themselves, the landscape page of
-// wide lines. (Jobs and their PDFs are checked by every printout scenario.)
+// The printing surface: text columns, automatic page breaks, landscape pages of wide lines.
 #include "platform/printer.h"
 
 #include <QProcess>

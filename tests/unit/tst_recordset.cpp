@@ -1,6 +1,4 @@
-// The data connection over SQLite: walking, editing and adding rows, the parts of the connection
-// no window reaches. (Case-blind text, quotes, error numbers, duplicate keys and deleting while
-// scanning are the scenarios'.)
+// The data connection over SQLite: walking, editing and adding rows where no window reaches.
 #include "platform/datacontrol.h"
 #include "platform/error.h"
 #include "platform/fileengine.h"
@@ -120,10 +118,7 @@ void TestRecordset::countsAreNumbers()
     QCOMPARE(probe.recordset().field(QStringLiteral("N")), QStringLiteral("1"));
 }
 
-// Statements are kept prepared per register: a scan must go on while the edits
-// it makes prepare more statements than are kept, a record source switched
-// back must take its new values, a row shown must outlive its statement, and a
-// reopened file must prepare again.
+// The per-register statement cache: scans outlive evictions, switched sources and reopened files.
 void TestRecordset::keptStatementsStayApart()
 {
     for (int i = 1; i <= 30; ++i)
@@ -156,9 +151,7 @@ void TestRecordset::keptStatementsStayApart()
         m_data->refresh();
         QCOMPARE(m_data->recordset().field(QStringLiteral("DENOM")), QStringLiteral("A01"));
     }
-
-    // Rows after the first are read from their statement as their fields are
-    // asked for; a register closed under the row shown must leave it whole.
+    // Later rows are read lazily; closing the register under the row shown must leave it whole.
     Recordset& rs = m_data->recordset();
     rs.moveNext();
     QCOMPARE(rs.field(QStringLiteral("DENOM")), QStringLiteral("A02"));

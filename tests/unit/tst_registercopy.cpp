@@ -31,8 +31,7 @@ const RegisterFile& kind(const char* fileName)
 class Connection
 {
 public:
-    // Writers work in the program's write-ahead mode; a reader leaves the
-    // file's mode alone.
+    // Writers work in the program's write-ahead mode; a reader leaves the file's mode alone.
     explicit Connection(const QString& path, bool writer = true)
         : m_name(QStringLiteral("test-%1").arg(++s_count))
     {
@@ -160,14 +159,12 @@ QStringList TestRegisterCopy::filesIn(const QString& folder) const
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// (A copy over an earlier one replacing it is maintenance_restore's.)
 void TestRegisterCopy::copyHoldsChangesStillInTheLiveJournal()
 {
     const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));
     makeAssociations(live, 3);
     Connection writer(live);
-    // Kept open, the writer leaves its last records in the write-ahead log
-    // only: a copy of the file's bytes alone would miss them.
+    // An open writer leaves its last records in the WAL: a byte copy of the file would miss them.
     writer.exec(QStringLiteral("pragma wal_autocheckpoint=0"));
     writer.exec(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('Z', 'IN CODA')"));
     QVERIFY(QFileInfo(live + QStringLiteral("-wal")).size() > 0);
@@ -202,7 +199,6 @@ void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
     RegisterCopy::copy(live, saved);
     const QByteArray earlier = bytesOf(saved);
     QCOMPARE(rowsOf(saved), QStringLiteral("2/500"));
-
     // The register has grown past what the stick holds.
     makeAssociations(live, 3000, 10000);
     const QByteArray liveBefore = bytesOf(live);
@@ -210,7 +206,6 @@ void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
     QCOMPARE(bytesOf(saved), earlier);
     QCOMPARE(filesIn(stick), QStringList { QStringLiteral("assosalvo.mdb") });
     QCOMPARE(bytesOf(live), liveBefore);
-
     // A stick that is write-protected.
     QVERIFY(run(
         { QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,ro"), stick }));
@@ -219,8 +214,7 @@ void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
         failureNumber([&] { RegisterCopy::copy(live, saved); }), int(FileError::PermissionDenied));
     QCOMPARE(bytesOf(saved), earlier);
     QCOMPARE(filesIn(stick), QStringList { QStringLiteral("assosalvo.mdb") });
-    // A stick with no room left, even for a small register (the desk's own
-    // report of a failed "Salva" is maintenance_compaction_files').
+    // A stick with no room left, even for a small register.
     QVERIFY(run(
         { QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,rw"), stick }));
     const int fd = ::open(QFile::encodeName(stick + QStringLiteral("/riempitivo")).constData(),
@@ -234,8 +228,7 @@ void TestRegisterCopy::fullDiskOrReadOnlyStickKeepsTheEarlierBackup()
         (QStringList { QStringLiteral("assosalvo.mdb"), QStringLiteral("riempitivo") }));
 }
 
-// Another account of the desk, or a backup tool, reads the registers and
-// their copies as it read the files they replace.
+// Another account or a backup tool must read the copies as it read the files they replace.
 void TestRegisterCopy::copiesTakeTheModeOfTheFileTheyReplace()
 {
     struct Mask
@@ -294,8 +287,7 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
     } else if (content == QLatin1String("exported")) {
         FileEngine::createRegister(chosen, kind("assoesp.mdb"));
     } else if (content == QLatin1String("renamed")) {
-        // As many fields as the register, one of them named otherwise and
-        // in no key or index, so that the keys alone would go on it.
+        // Same field count, one renamed and in no key or index, so copying keys alone would fit.
         Connection db(chosen);
         for (const QString& statement : FileEngine::createStatements(kind("asso.mdb")))
             db.exec(QString(statement).replace(QStringLiteral(" INDIR "), QStringLiteral(" VIA ")));
@@ -312,7 +304,6 @@ void TestRegisterCopy::restoreRefusesFilesThatAreNotTheRegister()
     QCOMPARE(filesIn(m_dir.path()), filesBefore);
 }
 
-// (The fields found by name and stored as the desk stores them are the restore scenario's.)
 void TestRegisterCopy::accessCopyRefusesAMissingField()
 {
     const AccessFile access(QStringLiteral(OSTRALE_TEST_DATA "/access/V2000-test.mdb"));
@@ -323,7 +314,6 @@ void TestRegisterCopy::accessCopyRefusesAMissingField()
     QVERIFY(!QFile::exists(target));
 }
 
-// (A first conversion, and a kill in its middle, are the scenario's and the kill test's.)
 void TestRegisterCopy::startupConvertsAccessRegistersAllOrNothing()
 {
     const QString files = QStringLiteral(OSTRALE_TEST_SCENARIOS "/files/access/");
@@ -342,15 +332,11 @@ void TestRegisterCopy::startupConvertsAccessRegistersAllOrNothing()
     };
     put("emervol.mdb", volunteers);
     put("stor.mdb", bytesOf(QStringLiteral(OSTRALE_TEST_DATA "/access/V2000-test.mdb")));
-
     // One file that cannot be converted: nothing is, and no file is left.
     const QStringList before = filesIn(m_dir.path());
     QCOMPARE(failureNumber(converted), 3078);
     QCOMPARE(filesIn(m_dir.path()), before);
-
-    // An earlier start killed after the originals got their second names
-    // left a link to one and a copy of the other; a file of the first name
-    // that is not the original is left alone.
+    // A start killed mid-rename left a link and a copy; a same-named non-original is left alone.
     put("stor.mdb", history);
     put("stor-access-originale.mdb", "altro");
     put("stor-access-originale-2.mdb", history);
@@ -380,7 +366,6 @@ void TestRegisterCopy::compactionKeepsTheDataAndLeavesNoWorkFile()
         qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(QFileInfo(live).size())));
     QCOMPARE(rowsOf(live), QStringLiteral("10/0"));
     QCOMPARE(filesIn(m_dir.path()), QStringList { QStringLiteral("asso.mdb") });
-
     // A file another connection holds is not swapped under it.
     Connection holder(live);
     holder.exec(QStringLiteral("begin"));
@@ -390,7 +375,6 @@ void TestRegisterCopy::compactionKeepsTheDataAndLeavesNoWorkFile()
     QCOMPARE(rowsOf(live), QStringLiteral("11/0"));
 }
 
-// A path through a folder and back is maintenance_choices' (at the dialog).
 void TestRegisterCopy::sameFileSeesThroughOtherSpellings()
 {
     const QString live = m_dir.filePath(QStringLiteral("asso.mdb"));

@@ -1,5 +1,4 @@
-// The scan protocol: "1" on the first record, "2" after, "9" at the end, the pointer back to
-// normal. (What each scan reads, deleting while scanning and nested scans are the scenarios'.)
+// The scan protocol: "1" on the first record, "2" after, "9" at the end, the pointer reset.
 #include "app/app.h"
 #include "app/initialfolder.h"
 #include "platform/busypointer.h"

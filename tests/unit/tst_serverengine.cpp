@@ -49,7 +49,6 @@ public:
     }
 
     QString conninfo() const { return m_server + QStringLiteral(" dbname=") + m_name; }
-
     // The rows of a query on the database, fields joined by '|'.
     QStringList rows(const QString& sql) const
     {
@@ -116,7 +115,6 @@ void TestServerEngine::unreachable()
     const QString server = QStringLiteral("host=%1/nosocket dbname=camp user=desk password=secret")
                                .arg(folder.path());
     Engine::chooseForRegisters(std::make_unique<ServerEngine>(conninfo(server)));
-    // (The desk ending with its folder left empty is start_on_server's.)
     Database asso(QStringLiteral("asso.mdb"));
     try {
         asso.open();
@@ -140,15 +138,13 @@ void TestServerEngine::schemaMadeOnceAndFound()
     const ServerEngine engine(conninfo(database.conninfo()));
     engine.layDown(QString(), serverRegisters());
 
-    // (The tables made are start_on_server's.)
     QCOMPARE(database.rows(QStringLiteral(
                  "select column_name, data_type, is_nullable, column_default from "
                  "information_schema.columns where table_name = 'asso' and column_name in "
                  "('rowid', 'denom', 'numvol') order by ordinal_position")),
         QStringList(
             { "rowid|bigint|NO|", "denom|USER-DEFINED|NO|''::citext", "numvol|integer|YES|" }));
-    // NULL texts are stored empty; texts compare without regard to case,
-    // accented letters exactly; the keys refuse a second DENOM in any case.
+    // NULL texts stored empty; case-blind but accent-exact compare; DENOM unique in any case.
     database.rows(
         QStringLiteral("insert into ASSO (CODASS, DENOM, NOTE3) values ('1', 'Àlfa', null)"));
     QCOMPARE(database.rows(QStringLiteral("update ASSO set CITTA = null where CODASS = '1'")),
@@ -160,7 +156,6 @@ void TestServerEngine::schemaMadeOnceAndFound()
         QStringList());
     QCOMPARE(database.rows(QStringLiteral("insert into ASSO (CODASS, DENOM) values ('3', 'ÀLFA')")),
         QStringList({ "23505" }));
-
     // The next desk finds the schema made and the records kept.
     engine.layDown(QString(), serverRegisters());
     QCOMPARE(database.rows(QStringLiteral("select count(*) from ASSO")), QStringList({ "2" }));
@@ -215,8 +210,7 @@ void TestServerEngine::scanAndWritesOnOneRegister()
             rows.update();
         }
         QCOMPARE(seen, 300);
-        // A refused write inside a transaction leaves the transaction usable,
-        // as it does on the files.
+        // A refused write leaves the transaction usable, as on the files.
         asso.setRecordSource(QStringLiteral("ASSO"));
         asso.refresh();
         Transaction change(asso);
@@ -267,8 +261,7 @@ void TestServerEngine::headcountFollowsOtherDesks()
     };
     QVERIFY(counter.sync());
     QCOMPARE(countAt(), 0);
-    // Committed just before the look: counted at once, with no turn of the
-    // event loop in between.
+    // Committed just before the look: counted at once, with no turn of the event loop in between.
     database.rows(arrivals(QStringLiteral("unnest(array['1', '2'])")));
     QVERIFY(counter.sync());
     QCOMPARE(countAt(), 2);

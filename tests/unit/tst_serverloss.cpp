@@ -14,8 +14,7 @@
 
 namespace {
 
-// The control script of a cluster this test may stop: only one started for
-// it alone (OSTRALE_TEST_SERVER_STOPPABLE), never the cluster other tests share.
+// Only a cluster started for this test alone (OSTRALE_TEST_SERVER_STOPPABLE) may be stopped.
 QString control()
 {
     if (qEnvironmentVariable("OSTRALE_TEST_SERVER_STOPPABLE") != QLatin1String("1"))
@@ -82,9 +81,7 @@ void TestServerLoss::lostAndBack()
     const QString time = QStringLiteral("09:00");
     QVERIFY(headcount.sync());
     QCOMPARE(headcount.countAt(date, time), 1);
-
-    // Lost between a write and its commit: the commit fails, the server
-    // rolled the write back.
+    // Lost between a write and its commit: the commit fails, the server rolled the write back.
     {
         Transaction transaction(database);
         insert(database, QStringLiteral("0010002"));
@@ -113,10 +110,7 @@ void TestServerLoss::lostAndBack()
     } catch (const DbError& error) {
         QVERIFY2(error.number() == DbErrors::ServerUnreachable, qPrintable(error.description()));
     }
-
-    // Back: the next operation connects again, on a new opening (statements
-    // prepared on the old one are prepared again), and finds only what was
-    // committed before the loss.
+    // Back: reconnects, re-prepares its statements and finds only what was committed before.
     server(QStringLiteral("start"));
     QCOMPARE(codes(database), QStringList { QStringLiteral("0010001") });
     QVERIFY(database.generation() > generation);

@@ -1,5 +1,4 @@
-// The specializations file: a file of a megabyte is read whole, and at once. (The comma and
-// quote rule, a missing file and the saved text's line ends are the specializations scenario's.)
+// The specializations file: a megabyte file is read whole, and at once.
 #include "app/app.h"
 #include "reports/specializations.h"
 

@@ -1,6 +1,4 @@
-// The headcount's stays, read as intervals, must decide exactly as the
-// presence rule does, for plain and odd texts alike; the line under the main
-// window's title follows the clock on an idle desk.
+// Headcount stays must decide exactly as the presence rule; the title line follows the clock.
 #include "app/mainwindow.h"
 #include "badgedesk.h"
 #include "reports/staycounter.h"

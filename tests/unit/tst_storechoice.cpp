@@ -87,29 +87,24 @@ void TestStoreChoice::commandLineAndSetting()
     const QString folder = dir.path();
     const QString setting = folder + QStringLiteral("/server.txt");
     const QString home = QStringLiteral("/home/x/Ostrale");
-
     // The files, in the home folder or the one named.
     StoreChoice files = StoreChoice::fromArguments({ "ostrale" }, home);
     files.readSetting();
     QCOMPARE(files.folder(), home);
     QVERIFY(!files.onServer());
     QVERIFY(files.refusal().isEmpty());
-
     // A server for this start only: nothing is kept in the folder.
     StoreChoice once
         = StoreChoice::fromArguments({ "ostrale", "--server", "host=/s dbname=c" }, folder);
     once.keepSetting();
     QCOMPARE(once.conninfo(), QStringLiteral("host=/s dbname=c"));
     QVERIFY(!QFileInfo::exists(setting));
-
-    // The command line wins over the setting file (its keeping and reading
-    // are start_on_server's).
+    // The command line wins over the setting file (its keeping and reading are start_on_server's).
     TextFile::writeLines(setting, { "host=/s dbname=c" });
     StoreChoice other
         = StoreChoice::fromArguments({ "ostrale", "--server", "dbname=other" }, folder);
     other.readSetting();
     QCOMPARE(other.conninfo(), QStringLiteral("dbname=other"));
-
     // A setting file without a connection string never falls back on the files.
     TextFile::writeLines(setting, { QString() });
     StoreChoice empty = StoreChoice::fromArguments({ "ostrale", folder }, home);

@@ -1,6 +1,4 @@
-// The small text files: the item reader's edge cases, UTF-8 with a byte order mark, CR LF lines,
-// atomic rewrites and the error of a missing folder. (Blanks, quotes, blank lines, Windows-1252
-// and a missing file's error 53 are the scenarios'.)
+// Small text files: item reader edges, UTF-8 BOM, CR LF, atomic rewrites, a missing folder.
 #include "platform/error.h"
 #include "platform/textfile.h"
 
@@ -79,7 +77,6 @@ void TestTextFile::rewriteReplacesWholeFile()
     TextFile::writeLines(path, { "0041", "left over" });
     TextFile::writeLines(path, { "0042" });
     QCOMPARE(TextFile::readLines(path), QStringList { "0042" });
-    // No temporary file is left beside the counter.
     QCOMPARE(
         QDir(m_dir.path()).entryList({ "counter*" }, QDir::Files), QStringList { "counter.txt" });
     TextFile::truncate(path);

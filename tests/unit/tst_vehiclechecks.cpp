@@ -1,5 +1,4 @@
-// The vehicle register's date and time checks. (The arrival time is the volunteers' time check;
-// the dates and times the insertion scenario types are checked there.)
+// The vehicle register's date and time checks.
 #include "vehicles/vehiclechecks.h"
 
 #include <QtTest>

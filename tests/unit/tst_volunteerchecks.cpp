@@ -1,5 +1,4 @@
-// The volunteer windows' date and time checks. (31/02/2009 and 9.30 are refused in the
-// volunteer checks scenario.)
+// The volunteer windows' date and time checks.
 #include "app/app.h"
 #include "volunteers/volunteerchecks.h"
 
@@ -90,8 +89,7 @@ void TestVolunteerChecks::departureAgainstArrival()
     // The same day written differently is another date text.
     QCOMPARE(departure("10:00", "1/1/2024", "01/01/2024", "10:30"), QStringLiteral("0"));
     QCOMPARE(departure("25:00", "02/01/2024", "01/01/2024", "10:30"), QStringLiteral("1"));
-    // Times compare by value whatever their separator: "." sorts before ":"
-    // as text, but 09:00 is before 09.30 and 10.00 is after 09:30.
+    // Times compare by value, not as text: "." sorts before ":" but 09:00 < 09.30 < 10.00.
     QCOMPARE(departure("09:00", "01/01/2024", "01/01/2024", "09.30"), QStringLiteral("1"));
     QCOMPARE(departure("10.00", "01/01/2024", "01/01/2024", "09:30"), QStringLiteral("0"));
     QCOMPARE(departure("09.30", "01/01/2024", "01/01/2024", "09:30"), QStringLiteral("0"));

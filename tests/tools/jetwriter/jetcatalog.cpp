@@ -20,9 +20,7 @@ constexpr int ColumnsOffset = 63;
 constexpr char UserTable = 'N';
 constexpr char SystemTable = 'S';
 
-// One column entry: type, number, place among the variable columns,
-// number again, the sort order of texts, flags, place in the fixed part,
-// size.
+// One column entry: type, number, variable index, number, text sort order, flags, offset, size.
 constexpr int ColumnEntrySize = 25;
 constexpr quint16 GeneralSortOrder = 0x0409;
 constexpr quint8 FixedColumn = 0x01;

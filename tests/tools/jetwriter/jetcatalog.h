@@ -7,9 +7,7 @@
 #include <QString>
 #include <QVariantList>
 
-// The table definitions and the catalog of a Jet 4 file. The catalog is the
-// system table MSysObjects, always defined on page 2: one row per object,
-// a table's row naming the page of its definition as its Id.
+// Table definitions and the catalog (MSysObjects, defined on page 2; a table's Id is its page).
 namespace Jet {
 
 constexpr quint32 CatalogPage = 2;
@@ -24,13 +22,11 @@ struct TableDefinition
     bool system = false;
 };
 
-// The definition page of a table with no indexes: its row count, the
-// addresses of its maps, then one entry and one name per column.
+// A definition page without indexes: row count, map addresses, each column's entry and name.
 QByteArray tableDefinitionPage(const TableDefinition& table);
 
 const QList<Column>& catalogColumns();
-// The catalog rows: the container of the tables, the catalog itself, then
-// one per user table (`tables`, with the pages of their definitions).
+// The catalog rows: the tables' container, the catalog itself, then one per user table.
 QList<QVariantList> catalogRows(const QList<QPair<QString, quint32>>& tables, double created);
 
 } // namespace Jet

@@ -59,8 +59,7 @@ QByteArray headerPage(double created)
     put16(page, CodePageOffset, Windows1252);
     put16(page, SortOrderOffset, GeneralSortOrder);
     std::memcpy(page.data() + CreationDateOffset, &created, sizeof created);
-    // No password: the password bytes hold nothing but their mask, the whole
-    // days of the creation date.
+    // No password: its bytes hold only their mask, the creation date's whole days.
     const auto days = static_cast<quint32>(static_cast<qint32>(created));
     for (int i = 0; i < PasswordLength; ++i)
         page[PasswordOffset + i] = static_cast<char>((days >> (8 * (i % 4))) & 0xff);

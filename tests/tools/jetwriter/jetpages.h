@@ -6,21 +6,17 @@
 #include <QString>
 #include <QtGlobal>
 
-// The page layout of a Jet 4 file: 4096-byte pages, little-endian numbers,
-// rows addressed as "page << 8 | row".
+// Jet 4 layout: 4096-byte pages, little-endian numbers, rows addressed as "page << 8 | row".
 namespace Jet {
 
 constexpr int PageSize = 4096;
 constexpr quint8 DataPageType = 0x01;
 constexpr quint8 TableDefinitionPageType = 0x02;
 constexpr quint8 UsageMapPageType = 0x05;
-// A data page: type, a fixed 0x01, free bytes, owner, four spare bytes, the
-// row count, then one 2-byte start per row; the rows fill the page from its
-// end downward.
+// A data page: header, row count, a 2-byte start per row; rows fill from the end downward.
 constexpr int RowCountOffset = 0x0c;
 constexpr int FirstRowStartOffset = 0x0e;
-// The largest row a page can take, and how many rows a page may hold (a row
-// number is one byte wherever a row is referred to).
+// The largest row a page takes; at most 255 rows, as a row number is one byte.
 constexpr int LargestRow = PageSize - FirstRowStartOffset - 2;
 constexpr int MostRowsPerPage = 255;
 // Long texts live on pages owned by this mark instead of a table.
@@ -54,10 +50,7 @@ private:
     int m_rowsStart = PageSize;
 };
 
-// The file being written, page by page, under a temporary name: it takes the
-// final name only on commit(), so a failed write leaves no file behind.
-// Pages reserved early (the header, the catalog, the table definitions) are
-// filled in at the end.
+// The file written page by page under a temporary name, renamed on commit(); reserved pages last.
 class PageFile
 {
 public:

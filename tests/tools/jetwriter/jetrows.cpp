@@ -9,8 +9,7 @@ namespace Jet {
 
 namespace {
 
-// A memo kept in its row: its byte length with this flag, eight spare
-// bytes, then the text.
+// A memo kept in its row: its byte length with this flag, eight spare bytes, then the text.
 constexpr quint32 InlineMemo = 0x80000000;
 constexpr int MemoHeaderSize = 12;
 

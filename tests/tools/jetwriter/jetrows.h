@@ -8,8 +8,7 @@
 
 namespace Jet {
 
-// The column types written: fixed-size numbers and dates, and texts, memos
-// and OLE objects stored in the variable part of a row.
+// The column types written: fixed numbers and dates; texts, memos and OLE in the variable part.
 enum class Type : quint8 {
     Integer = 0x03, // 16 bits
     Long = 0x04, // 32 bits
@@ -32,16 +31,10 @@ bool isFixed(Type type);
 // Bytes a column takes in the fixed part of a row, or its declared length.
 int columnSize(Type type);
 
-// Stores a memo's UTF-16 text away from its row and returns the 12-byte
-// reference the row keeps instead.
+// Stores a memo's UTF-16 text off its row and returns the 12-byte reference the row keeps.
 using LongValueStore = std::function<QByteArray(const QByteArray& text)>;
 
-// One row as a data page holds it: the column count, the fixed part, the
-// variable values, their offsets (last first) and count, and a bitmap with a
-// bit set for every column that is not NULL. A null QVariant is NULL; a Long
-// or Integer takes an integer, a DateTime a double, a Text or Memo a string.
-// Memos are kept in the row while it fits on a page, the longest moved out
-// through `store` first; a row that still does not fit is a JetError.
+// One row as a data page holds it; memos move out via `store`, longest first, else a JetError.
 QByteArray encodeRow(
     const QList<Column>& columns, const QVariantList& values, const LongValueStore& store);
 

@@ -5,14 +5,11 @@
 
 namespace {
 
-// A usage map page marks the pages of one range of the file, a bit each,
-// after its 4-byte header; a table's usage map row names one such page per
-// range (none for a range without its pages).
+// A usage map page marks one range's pages, a bit each; a table's map row names one per range.
 constexpr quint32 PagesPerMapPage = (Jet::PageSize - 4) * 8;
 constexpr char ReferenceMap = 0x01;
 constexpr char InlineMap = 0x00;
-// A long value is cut into pieces, a page each: the address of the next
-// piece (none after the last), then the text.
+// A long value cut into page-sized pieces, each led by the next piece's address.
 constexpr int LongValuePiece = Jet::LargestRow - 4;
 
 } // namespace

@@ -11,9 +11,7 @@
 #include <memory>
 #include <vector>
 
-// Writes a Jet 4 (Access 2000) file: tables without indexes, their rows in
-// the order given. The file appears whole at `path` on finish(), or not at
-// all.
+// Writes a Jet 4 file of index-less tables; it appears whole at `path` on finish(), or not at all.
 class JetWriter
 {
 public:
@@ -23,8 +21,7 @@ public:
     // Starts a table; its rows follow through addRow().
     void beginTable(const QString& name, const QList<Jet::Column>& columns);
     void addRow(const QVariantList& values);
-    // Writes the catalog, the definitions and the header, and gives the file
-    // its name.
+    // Writes the catalog, the definitions and the header, and gives the file its name.
     void finish();
 
 private:

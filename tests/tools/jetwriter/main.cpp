@@ -1,9 +1,4 @@
-// ostrale-jetwriter SOURCE OUT [TABLE...]
-//
-// Writes the tables of a register file of the desk (SQLite), or the tables
-// named, into a new Access 2000 (Jet 4) file OUT: the same table and column
-// names, the columns in their order, the rows in table order. OUT appears
-// whole or not at all.
+// ostrale-jetwriter SOURCE OUT [TABLE...]: copies a register file's tables into a new Jet 4 file.
 #include "jeterror.h"
 #include "jetwriter.h"
 #include "registersource.h"

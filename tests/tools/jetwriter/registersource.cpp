@@ -76,8 +76,7 @@ QList<Jet::Column> RegisterSource::columns(const QString& table) const
         columns << Jet::Column { names[i],
             types[i].contains(QLatin1String("INT"), Qt::CaseInsensitive) ? Jet::Type::Long
                                                                          : Jet::Type::Text };
-    // A text column longer than a text holds becomes a memo; every integer
-    // must fit in 32 bits.
+    // A text column longer than a text holds becomes a memo; every integer must fit in 32 bits.
     readRows(table, [&](const QVariantList& values) {
         for (qsizetype i = 0; i < values.size(); ++i) {
             const QVariant& value = values[i];

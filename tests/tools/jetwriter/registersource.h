@@ -9,9 +9,7 @@
 #include <QVariantList>
 #include <functional>
 
-// A register file of the desk (SQLite, whatever its name), read only: its
-// tables in the order they were made, each table's columns as the Jet types
-// that hold their values, and its rows in table order.
+// A register file (SQLite) read only: tables in creation order, columns as Jet types, rows.
 class RegisterSource
 {
 public:
@@ -21,12 +19,9 @@ public:
     RegisterSource& operator=(const RegisterSource&) = delete;
 
     QStringList tables() const;
-    // INTEGER columns become long integers (a value that is not a 32-bit
-    // integer is a JetError), the others texts, or memos when a value is
-    // longer than a text column holds.
+    // INTEGER columns become longs (non-32-bit values are a JetError); others texts, or memos.
     QList<Jet::Column> columns(const QString& table) const;
-    // Calls `row` with each row's values in column order, NULL as a null
-    // QVariant.
+    // Calls `row` with each row's values in column order, NULL as a null QVariant.
     void readRows(const QString& table, const std::function<void(const QVariantList&)>& row) const;
 
 private:
